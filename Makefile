@@ -1,0 +1,39 @@
+# Front door: `make run` builds and starts Tolvane, `make test` builds and
+# runs every test. Both install missing Debian packages first.
+
+MAKEFLAGS += --no-print-directory
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+
+.PHONY: all deps build run test test-asan clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
+	    echo "No display found: starting under Xvfb, where nothing is visible. Ctrl+C ends it."; \
+	    xvfb-run -a $(BUILD)/app/tolvane; \
+	else \
+	    $(BUILD)/app/tolvane; \
+	fi
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

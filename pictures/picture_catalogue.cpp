@@ -1,0 +1,37 @@
+#include "picture_catalogue.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "backs.h"
+#include "extras.h"
+#include "faces.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr PictureId kLastFace = 52;
+
+}  // namespace
+
+void CheckPictureId(PictureId id) {
+    if (id < kFirstPicture || id > kLastPicture)
+        throw std::out_of_range("picture id " + std::to_string(id) + " is outside 1..74");
+}
+
+QSize PictureSize(PictureId id) {
+    CheckPictureId(id);
+    return id <= kLastBack ? kCardSize : ExtraSize(id);
+}
+
+QImage FetchPicture(PictureId id) {
+    CheckPictureId(id);
+    if (id <= kLastFace)
+        return DrawFace(id);
+    if (id <= kLastBack)
+        return DrawBack(id);
+    return DrawExtra(id);
+}
+
+}  // namespace tolvane

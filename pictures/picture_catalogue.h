@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace tolvane {
+
+// The program's 74 pictures, each drawn by code on request:
+//   1..52  card faces, the id is the card number (71 x 96)
+//   53     the dotted black-and-white back (71 x 96)
+//   54..65 the twelve full-colour backs (71 x 96)
+//   66..74 the further pictures, some of them much smaller than a card
+// Drawing is deterministic: the same id gives the same pixels every time.
+using PictureId = int;
+
+inline constexpr PictureId kFirstPicture = 1;
+inline constexpr PictureId kLastPicture = 74;
+inline constexpr PictureId kFirstBack = 53;
+inline constexpr PictureId kLastBack = 65;
+
+inline constexpr QSize kCardSize{71, 96};
+
+// Throws std::out_of_range naming `id` unless it lies in 1..74.
+void CheckPictureId(PictureId id);
+
+QSize PictureSize(PictureId id);
+QImage FetchPicture(PictureId id);
+
+}  // namespace tolvane

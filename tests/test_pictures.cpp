@@ -1,0 +1,265 @@
+#include <QTest>
+
+#include <climits>
+#include <set>
+#include <stdexcept>
+#include <vector>
+
+#include "pictures/palette.h"
+#include "pictures/picture_catalogue.h"
+
+using namespace tolvane;
+
+namespace {
+
+constexpr QRgb kWhite = 0xffffffff;
+constexpr QRgb kBlack = 0xff000000;
+constexpr QRgb kRed = 0xffff0000;
+constexpr QRgb kMagenta = 0xffff00ff;
+
+std::set<QRgb> ColoursOf(const QImage& image) {
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
+bool IsRedSuit(int card) {
+    return card >= 14 && card <= 39;
+}
+
+bool IsCourt(int card) {
+    return (card - 1) % 13 + 1 > 10;
+}
+
+// Counts the separate shapes of non-white pixels inside `area`, pixels that
+// touch at an edge or a corner belonging to one shape.
+int CountInkShapes(const QImage& image, const QRect& area) {
+    std::vector<bool> seen(area.width() * area.height(), false);
+    auto index = [&](int x, int y) { return (y - area.top()) * area.width() + (x - area.left()); };
+    auto isInk = [&](int x, int y) { return image.pixel(x, y) != kWhite; };
+    int shapes = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (seen[index(x, y)] || !isInk(x, y))
+                continue;
+            ++shapes;
+            std::vector<QPoint> stack{{x, y}};
+            seen[index(x, y)] = true;
+            while (!stack.empty()) {
+                const QPoint p = stack.back();
+                stack.pop_back();
+                for (int dy = -1; dy <= 1; ++dy) {
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const QPoint q(p.x() + dx, p.y() + dy);
+                        if (!area.contains(q) || seen[index(q.x(), q.y())] || !isInk(q.x(), q.y()))
+                            continue;
+                        seen[index(q.x(), q.y())] = true;
+                        stack.push_back(q);
+                    }
+                }
+            }
+        }
+    }
+    return shapes;
+}
+
+}  // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sizes_data();
+    void sizes();
+    void badIdsThrow_data();
+    void badIdsThrow();
+    void twoColourPictures_data();
+    void twoColourPictures();
+    void sixteenColourPictures_data();
+    void sixteenColourPictures();
+    void fullColourBacksHaveMagentaCorners_data();
+    void fullColourBacksHaveMagentaCorners();
+    void pipCount_data();
+    void pipCount();
+    void cornerIndexInkFollowsSuit_data();
+    void cornerIndexInkFollowsSuit();
+    void cornerIndexTurnsAtBottomRight();
+    void courtCardsAreDoubleHeaded();
+    void picturesDifferFromEachOther();
+    void fetchingTwiceGivesTheSamePicture();
+};
+
+void TestPictures::sizes_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QSize>("size");
+    for (int id = 1; id <= 67; ++id)
+        QTest::addRow("%d", id) << id << QSize(71, 96);
+    QTest::newRow("68") << 68 << QSize(32, 22);
+    QTest::newRow("69") << 69 << QSize(32, 22);
+    QTest::newRow("70") << 70 << QSize(26, 12);
+    QTest::newRow("71") << 71 << QSize(14, 12);
+    QTest::newRow("72") << 72 << QSize(14, 12);
+    QTest::newRow("73") << 73 << QSize(24, 7);
+    QTest::newRow("74") << 74 << QSize(24, 7);
+}
+
+void TestPictures::sizes() {
+    QFETCH(int, id);
+    QFETCH(QSize, size);
+    const QImage picture = FetchPicture(id);
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.size(), size);
+    QCOMPARE(PictureSize(id), size);
+}
+
+void TestPictures::badIdsThrow_data() {
+    QTest::addColumn<int>("id");
+    QTest::newRow("0") << 0;
+    QTest::newRow("-1") << -1;
+    QTest::newRow("75") << 75;
+    QTest::newRow("INT_MIN") << INT_MIN;
+    QTest::newRow("INT_MAX") << INT_MAX;
+}
+
+void TestPictures::badIdsThrow() {
+    QFETCH(int, id);
+    for (auto call : {+[](int i) { (void)FetchPicture(i); }, +[](int i) { (void)PictureSize(i); }}) {
+        try {
+            call(id);
+            QFAIL("no exception");
+        } catch (const std::out_of_range& error) {
+            QVERIFY2(QString(error.what()).contains(QString::number(id)), error.what());
+        }
+    }
+}
+
+void TestPictures::twoColourPictures_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QRgb>("ink");
+    for (int card = 1; card <= 52; ++card)
+        if (!IsCourt(card))
+            QTest::addRow("%d", card) << card << (IsRedSuit(card) ? kRed : kBlack);
+    QTest::newRow("53") << 53 << kBlack;
+}
+
+void TestPictures::twoColourPictures() {
+    QFETCH(int, id);
+    QFETCH(QRgb, ink);
+    QCOMPARE(ColoursOf(FetchPicture(id)), (std::set<QRgb>{kWhite, ink}));
+}
+
+void TestPictures::sixteenColourPictures_data() {
+    QTest::addColumn<int>("id");
+    for (int card = 1; card <= 52; ++card)
+        if (IsCourt(card))
+            QTest::addRow("%d", card) << card;
+    for (int id = 66; id <= 74; ++id)
+        QTest::addRow("%d", id) << id;
+}
+
+void TestPictures::sixteenColourPictures() {
+    QFETCH(int, id);
+    const std::set<QRgb> palette(palette::kColours.begin(), palette::kColours.end());
+    QCOMPARE(palette.size(), std::size_t{16});
+    for (QRgb colour : ColoursOf(FetchPicture(id)))
+        QVERIFY2(palette.count(colour), qPrintable(QString::number(colour, 16)));
+}
+
+void TestPictures::fullColourBacksHaveMagentaCorners_data() {
+    QTest::addColumn<int>("id");
+    for (int id = 54; id <= 65; ++id)
+        QTest::addRow("%d", id) << id;
+}
+
+void TestPictures::fullColourBacksHaveMagentaCorners() {
+    QFETCH(int, id);
+    const QImage back = FetchPicture(id);
+    const int r = back.width() - 1, b = back.height() - 1;
+    const std::set<std::pair<int, int>> corners = {
+        {0, 0}, {1, 0}, {0, 1}, {r, 0}, {r - 1, 0}, {r, 1},
+        {0, b}, {1, b}, {0, b - 1}, {r, b}, {r - 1, b}, {r, b - 1}};
+    for (int y = 0; y <= b; ++y)
+        for (int x = 0; x <= r; ++x) {
+            const bool magenta = back.pixel(x, y) == kMagenta;
+            if (corners.count({x, y}))
+                QVERIFY2(magenta, qPrintable(QString("(%1, %2) not magenta").arg(x).arg(y)));
+            else if (x <= 2 || x >= r - 2)
+                QVERIFY2(!magenta || (y > 2 && y < b - 2),
+                         qPrintable(QString("stray magenta near a corner at (%1, %2)").arg(x).arg(y)));
+        }
+    QVERIFY2(ColoursOf(back).size() > 16, "a full-colour back uses more than 16 colours");
+}
+
+void TestPictures::pipCount_data() {
+    QTest::addColumn<int>("card");
+    QTest::addColumn<int>("pips");
+    for (int suit = 0; suit < 4; ++suit)
+        for (int rank = 2; rank <= 10; ++rank)
+            QTest::addRow("%d", suit * 13 + rank) << suit * 13 + rank << rank;
+}
+
+void TestPictures::pipCount() {
+    // The pips stand inside the card's middle, clear of the border and of
+    // the corner indices, and none touches another.
+    QFETCH(int, card);
+    QFETCH(int, pips);
+    QCOMPARE(CountInkShapes(FetchPicture(card), QRect(QPoint(12, 5), QPoint(58, 90))), pips);
+}
+
+void TestPictures::cornerIndexInkFollowsSuit_data() {
+    QTest::addColumn<int>("card");
+    for (int card = 1; card <= 52; ++card)
+        QTest::addRow("%d", card) << card;
+}
+
+void TestPictures::cornerIndexInkFollowsSuit() {
+    QFETCH(int, card);
+    const QImage face = FetchPicture(card);
+    const QRgb ink = IsRedSuit(card) ? kRed : kBlack;
+    int inkPixels = 0;
+    for (int y = 3; y < 28; ++y)
+        for (int x = 2; x < 11; ++x) {
+            const QRgb colour = face.pixel(x, y);
+            QVERIFY(colour == kWhite || colour == ink);
+            inkPixels += colour == ink ? 1 : 0;
+        }
+    QVERIFY2(inkPixels > 20, "the corner index shows a rank and a suit");
+}
+
+void TestPictures::cornerIndexTurnsAtBottomRight() {
+    for (int card = 1; card <= 52; ++card) {
+        const QImage face = FetchPicture(card);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 12; ++x)
+                QCOMPARE(face.pixel(x, y), face.pixel(70 - x, 95 - y));
+    }
+}
+
+void TestPictures::courtCardsAreDoubleHeaded() {
+    for (int card = 1; card <= 52; ++card) {
+        if (!IsCourt(card))
+            continue;
+        const QImage face = FetchPicture(card);
+        QCOMPARE(face, face.transformed(QTransform().rotate(180)));
+    }
+}
+
+void TestPictures::picturesDifferFromEachOther() {
+    std::set<QByteArray> seen;
+    for (int id = 1; id <= 74; ++id) {
+        const QImage picture = FetchPicture(id).convertToFormat(QImage::Format_RGB32);
+        const QByteArray bytes(reinterpret_cast<const char*>(picture.constBits()),
+                               picture.sizeInBytes());
+        QVERIFY2(seen.insert(bytes).second, qPrintable(QString("picture %1 repeats another").arg(id)));
+    }
+}
+
+void TestPictures::fetchingTwiceGivesTheSamePicture() {
+    for (int id = 1; id <= 74; ++id)
+        QCOMPARE(FetchPicture(id), FetchPicture(id));
+}
+
+QTEST_APPLESS_MAIN(TestPictures)
+#include "test_pictures.moc"

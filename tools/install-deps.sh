@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installs the Debian packages Tolvane builds and tests with, only those missing.
+set -eu
+
+packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth valgrind"
+
+missing=""
+for package in $packages; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+        missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing

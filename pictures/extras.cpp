@@ -1,32 +1,169 @@
 #include "extras.h"
 
 #include <array>
+#include <stdexcept>
+#include <string>
+#include <string_view>
 
-#include "palette.h"
 #include "picture_catalogue.h"
+#include "pixel_map.h"
+#include "placeholder_cards.h"
 
 namespace tolvane {
 
 namespace {
 
 constexpr PictureId kFirstExtra = 66;
+constexpr PictureId kCrossPlaceholder = 66;
+constexpr PictureId kRingPlaceholder = 67;
 
-constexpr std::array<QSize, 9> kExtraSizes = {
-    kCardSize, kCardSize,            // 66, 67
-    QSize(32, 22), QSize(32, 22),    // 68, 69
-    QSize(26, 12),                   // 70
-    QSize(14, 12), QSize(14, 12),    // 71, 72
-    QSize(24, 7), QSize(24, 7)};     // 73, 74
+// A yellow card with red-and-white checks lying over a white card that
+// carries a little red heart.
+constexpr std::string_view kCheckedCard[] = {
+    ".kkkkkkkkkkkkkkkkkkkk...........",
+    "kyyyyyyyyyyyyyyyyyyyyk..........",
+    "kyyyyyyyyyyyyyyyyyyyyk..........",
+    "kyyrr..rr..rr..rr..yyk..........",
+    "kyyrr..rr..rr..rr..yyk..........",
+    "kyy..rr..rr..rr..rryykkkkkkkkkk.",
+    "kyy..rr..rr..rr..rryyk.........k",
+    "kyyrr..rr..rr..rr..yyk.........k",
+    "kyyrr..rr..rr..rr..yyk.........k",
+    "kyy..rr..rr..rr..rryyk.........k",
+    "kyy..rr..rr..rr..rryyk.........k",
+    "kyyrr..rr..rr..rr..yyk.........k",
+    "kyyrr..rr..rr..rr..yyk.........k",
+    "kyyyyyyyyyyyyyyyyyyyyk.........k",
+    "kyyyyyyyyyyyyyyyyyyyyk.........k",
+    ".kkkkkkkkkkkkkkkkkkkk..........k",
+    ".........k...............rr.rr.k",
+    ".........k...............rrrrr.k",
+    ".........k................rrr..k",
+    ".........k.................r...k",
+    ".........k.....................k",
+    "..........kkkkkkkkkkkkkkkkkkkkk."};
+
+constexpr std::string_view kRedBlob[] = {
+    " rr  r",
+    "rrrr  ",
+    "rrrrrr",
+    " rrrr ",
+    "rrrrr ",
+    "  r  r"};
+constexpr QPoint kRedBlobAt{23, 6};
+
+// A blue blob asleep, with its Z's drifting off to the right.
+constexpr std::string_view kSleeper[] = {
+    "......................nnnn",
+    "........................n.",
+    ".......................n..",
+    ".....nnnnnnnn.........nnnn",
+    "...nnbaabbbbbnn...........",
+    "..nbaabbbbbbbbbn...nnn....",
+    ".nbbbbbbbbbbbbbbn...n.....",
+    ".nbbnbbnbbnbbnbbn..n......",
+    "nbbbbnnbbbbnnbbbbn.nnn....",
+    "nbbfbbbbbbbbbbfbbn........",
+    "nbbbbbbbnnbbbbbbbn........",
+    ".nnnnnnnnnnnnnnnn........."};
+
+constexpr std::string_view kSmile[] = {
+    "....kkkkkk....",
+    "..kkyyyyyykk..",
+    ".kyyyyyyyyyyk.",
+    ".kyykyyyykyyk.",
+    "kyyykyyyykyyyk",
+    "kyyyyyyyyyyyyk",
+    "kyykyyyyyykyyk",
+    "kyyykyyyykyyyk",
+    ".kyyykkkkyyyk.",
+    ".kyyyyyyyyyyk.",
+    "..kkyyyyyykk..",
+    "....kkkkkk...."};
+
+// A wink and the tongue out, over the smile.
+constexpr std::string_view kCheekyFace[] = {
+    "     ",
+    "  kyk",
+    "     ",
+    "     ",
+    "     ",
+    "     ",
+    "krrk ",
+    "krrk ",
+    " rr  "};
+constexpr QPoint kCheekyFaceAt{6, 3};
+
+// A red strip with a dial, a vent, and a green and a yellow lamp, both dark.
+constexpr std::string_view kControlStrip[] = {
+    ".mmmmmmmmmmmmmmmmmmmmmm.",
+    "mrrsssrrrrrrrrrrrrrrrrrm",
+    "mrs...srmrmrrgggrrooorrm",
+    "mrs.k.srmrmrrgggrrooorrm",
+    "mrs...srmrmrrgggrrooorrm",
+    "mrrsssrrrrrrrrrrrrrrrrrm",
+    ".mmmmmmmmmmmmmmmmmmmmmm."};
+
+// The needle turned left and the green lamp lit...
+constexpr std::string_view kGreenLampOn[] = {
+    "k         .ll",
+    "          lll",
+    "          lll"};
+constexpr QPoint kGreenLampOnAt{3, 2};
+
+// ...or the needle turned right and the yellow lamp lit.
+constexpr std::string_view kYellowLampOn[] = {
+    "k            .yy",
+    "             yyy",
+    "             yyy"};
+constexpr QPoint kYellowLampOnAt{5, 2};
+
+// A small picture: a pixel map, and for a variant a patch painted over it.
+struct SmallPicture {
+    PixelMap base;
+    PixelMap patch;
+    QPoint patchAt;
+};
+
+// Pictures 68..74 in id order.
+constexpr std::array<SmallPicture, 7> kSmallPictures = {{
+    {kCheckedCard, {}, {}},
+    {kCheckedCard, kRedBlob, kRedBlobAt},
+    {kSleeper, {}, {}},
+    {kSmile, {}, {}},
+    {kSmile, kCheekyFace, kCheekyFaceAt},
+    {kControlStrip, kGreenLampOn, kGreenLampOnAt},
+    {kControlStrip, kYellowLampOn, kYellowLampOnAt}}};
+
+constexpr PictureId kFirstSmallPicture = kRingPlaceholder + 1;
+
+void CheckExtraId(int id) {
+    if (id < kFirstExtra || id > kLastPicture)
+        throw std::out_of_range("extra picture id " + std::to_string(id) + " is outside 66..74");
+}
+
+const SmallPicture& SmallPictureOf(int id) {
+    return kSmallPictures[id - kFirstSmallPicture];
+}
 
 }  // namespace
 
 QSize ExtraSize(int id) {
-    return kExtraSizes[id - kFirstExtra];
+    CheckExtraId(id);
+    if (id < kFirstSmallPicture)
+        return kCardSize;
+    return PixelMapSize(SmallPictureOf(id).base);
 }
 
 QImage DrawExtra(int id) {
-    QImage image(ExtraSize(id), QImage::Format_RGB32);
-    image.fill(palette::White);
+    CheckExtraId(id);
+    if (id == kCrossPlaceholder)
+        return DrawCrossPlaceholder();
+    if (id == kRingPlaceholder)
+        return DrawRingPlaceholder();
+    const SmallPicture& picture = SmallPictureOf(id);
+    QImage image = PixelMapImage(picture.base);
+    PaintPixelMap(image, picture.patchAt, picture.patch);
     return image;
 }
 

@@ -1,0 +1,89 @@
+#include "placeholder_cards.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+#include "palette.h"
+#include "picture_catalogue.h"
+
+namespace tolvane {
+
+namespace {
+
+// The card's outline runs along pixel centres, so the drawing is symmetric
+// about the card's middle column and its middle line.
+const QRectF kCardOutline(0.5, 0.5, kCardSize.width() - 1, kCardSize.height() - 1);
+constexpr double kCornerRadius = 5;
+constexpr double kFrameInset = 4;
+const QPointF kCentre(kCardSize.width() / 2.0, kCardSize.height() / 2.0);
+
+// The X: two bars crossing at the centre, each arm reaching this far along
+// both axes, each bar this thick.
+constexpr double kCrossReach = 21;
+constexpr double kCrossThickness = 11;
+
+constexpr double kRingOuterRadius = 23;
+constexpr double kRingInnerRadius = 14;
+
+QPainterPath Bar(QPointF from, QPointF to, double thickness) {
+    const QPointF along = to - from;
+    const double length = std::hypot(along.x(), along.y());
+    const QPointF across = QPointF(-along.y(), along.x()) * (thickness / 2 / length);
+    QPainterPath bar;
+    bar.addPolygon(QPolygonF({from + across, to + across, to - across, from - across}));
+    bar.closeSubpath();
+    return bar;
+}
+
+QPainterPath Cross() {
+    const QPointF toBottomRight(kCrossReach, kCrossReach);
+    const QPointF toBottomLeft(-kCrossReach, kCrossReach);
+    return Bar(kCentre - toBottomRight, kCentre + toBottomRight, kCrossThickness)
+        .united(Bar(kCentre - toBottomLeft, kCentre + toBottomLeft, kCrossThickness));
+}
+
+QPainterPath Ring() {
+    QPainterPath ring;
+    ring.addEllipse(kCentre, kRingOuterRadius, kRingOuterRadius);
+    ring.addEllipse(kCentre, kRingInnerRadius, kRingInnerRadius);
+    return ring;
+}
+
+// A green card with a black edge and a lighter frame just inside it; the
+// corners outside the rounding stay white like the table around a card.
+QImage GreenCard() {
+    QImage card(kCardSize, QImage::Format_RGB32);
+    card.fill(palette::White);
+    QPainter painter(&card);
+    painter.setPen(QColor(palette::Black));
+    painter.setBrush(QColor(palette::Green));
+    painter.drawRoundedRect(kCardOutline, kCornerRadius, kCornerRadius);
+    painter.setPen(QColor(palette::Lime));
+    painter.setBrush(Qt::NoBrush);
+    const QRectF frame = kCardOutline.adjusted(kFrameInset, kFrameInset, -kFrameInset, -kFrameInset);
+    painter.drawRoundedRect(frame, kCornerRadius - 2, kCornerRadius - 2);
+    return card;
+}
+
+QImage CardMarkedWith(const QPainterPath& mark, QRgb ink, QRgb edge) {
+    QImage card = GreenCard();
+    QPainter painter(&card);
+    painter.setPen(QColor(edge));
+    painter.setBrush(QColor(ink));
+    painter.drawPath(mark);
+    return card;
+}
+
+}  // namespace
+
+QImage DrawCrossPlaceholder() {
+    return CardMarkedWith(Cross(), palette::Red, palette::Maroon);
+}
+
+QImage DrawRingPlaceholder() {
+    return CardMarkedWith(Ring(), palette::Lime, palette::Black);
+}
+
+}  // namespace tolvane

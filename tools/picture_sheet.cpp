@@ -1,0 +1,80 @@
+// Developer tool: renders all of Tolvane's pictures into one labelled PNG,
+// first at their own size, then three times as big with every pixel kept
+// sharp. Usage: picture_sheet OUTPUT.png (run with QT_QPA_PLATFORM=offscreen).
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+
+#include "pictures/picture_catalogue.h"
+
+using namespace tolvane;
+
+namespace {
+
+constexpr int kColumns = 13;  // one suit to a row
+constexpr int kPictureCount = kLastPicture - kFirstPicture + 1;
+constexpr int kRows = (kPictureCount + kColumns - 1) / kColumns;
+constexpr int kGap = 10;
+constexpr int kLabelHeight = 16;
+constexpr int kHeadingHeight = 24;
+constexpr int kZooms[] = {1, 3};
+constexpr QRgb kTableColour = 0xffb8c4b8;
+
+QSize CellSize(int zoom) {
+    return QSize(kCardSize.width() * zoom + kGap, kCardSize.height() * zoom + kLabelHeight + kGap);
+}
+
+int SectionHeight(int zoom) {
+    return kHeadingHeight + kRows * CellSize(zoom).height();
+}
+
+QSize SheetSize() {
+    int height = kGap;
+    for (int zoom : kZooms)
+        height += SectionHeight(zoom);
+    return QSize(kColumns * CellSize(kZooms[std::size(kZooms) - 1]).width() + kGap, height);
+}
+
+void DrawSection(QPainter& painter, int zoom, int top) {
+    painter.drawText(QRect(kGap, top, 400, kHeadingHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString("All %1 pictures at %2x").arg(kPictureCount).arg(zoom));
+    const QSize cell = CellSize(zoom);
+    for (PictureId id = kFirstPicture; id <= kLastPicture; ++id) {
+        const int index = id - kFirstPicture;
+        const QPoint corner(kGap + index % kColumns * cell.width(),
+                            top + kHeadingHeight + index / kColumns * cell.height());
+        const QImage picture = FetchPicture(id);
+        painter.drawImage(corner, picture.scaled(picture.size() * zoom, Qt::IgnoreAspectRatio,
+                                                 Qt::FastTransformation));
+        const QRect label(corner.x(), corner.y() + picture.height() * zoom, picture.width() * zoom,
+                          kLabelHeight);
+        painter.drawText(label, Qt::AlignHCenter | Qt::AlignVCenter, QString::number(id));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: picture_sheet OUTPUT.png\n";
+        return 2;
+    }
+    QImage sheet(SheetSize(), QImage::Format_RGB32);
+    sheet.fill(kTableColour);
+    {
+        QPainter painter(&sheet);
+        int top = kGap;
+        for (int zoom : kZooms) {
+            DrawSection(painter, zoom, top);
+            top += SectionHeight(zoom);
+        }
+    }
+    if (!sheet.save(argv[1])) {
+        QTextStream(stderr) << "could not write " << argv[1] << "\n";
+        return 1;
+    }
+    return 0;
+}

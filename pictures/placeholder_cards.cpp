@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 #include "palette.h"
@@ -12,8 +13,7 @@ namespace tolvane {
 
 namespace {
 
-// The card's outline runs along pixel centres, so the drawing is symmetric
-// about the card's middle column and its middle line.
+// The card's outline runs along pixel centres.
 const QRectF kCardOutline(0.5, 0.5, kCardSize.width() - 1, kCardSize.height() - 1);
 constexpr double kCornerRadius = 5;
 constexpr double kFrameInset = 4;
@@ -51,6 +51,17 @@ QPainterPath Ring() {
     return ring;
 }
 
+// QPainter's aliased curves and slants lean a pixel one way, so the card is
+// made of its top-left quarter turned over into the other three; that keeps
+// the X, the ring and the corners exactly alike on every side.
+void MirrorTopLeftQuarter(QImage& image) {
+    const int right = image.width() - 1;
+    const int bottom = image.height() - 1;
+    for (int y = 0; y <= bottom; ++y)
+        for (int x = 0; x <= right; ++x)
+            image.setPixel(x, y, image.pixel(std::min(x, right - x), std::min(y, bottom - y)));
+}
+
 // A green card with a black edge and a lighter frame just inside it; the
 // corners outside the rounding stay white like the table around a card.
 QImage GreenCard() {
@@ -73,6 +84,8 @@ QImage CardMarkedWith(const QPainterPath& mark, QRgb ink, QRgb edge) {
     painter.setPen(QColor(edge));
     painter.setBrush(QColor(ink));
     painter.drawPath(mark);
+    painter.end();
+    MirrorTopLeftQuarter(card);
     return card;
 }
 

@@ -1,0 +1,194 @@
+#include <QTest>
+
+#include <functional>
+#include <stdexcept>
+#include <string_view>
+
+#include "pictures/extras.h"
+#include "pictures/palette.h"
+#include "pictures/pixel_map.h"
+
+using namespace tolvane;
+
+namespace {
+
+// The message of the std::out_of_range that `call` throws, or an empty string.
+QString OutOfRangeMessage(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const std::out_of_range& error) {
+        return error.what();
+    }
+    return {};
+}
+
+int CountOf(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == colour ? 1 : 0;
+    return count;
+}
+
+}  // namespace
+
+class TestExtras : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pixelMapKey_data();
+    void pixelMapKey();
+    void badPixelMapsThrow();
+    void seeThroughKeepsThePixelBeneath();
+    void badExtraIdsThrow_data();
+    void badExtraIdsThrow();
+    void placeholderCardsAreSymmetric_data();
+    void placeholderCardsAreSymmetric();
+    void placeholderCardLayout();
+    void subjectColours_data();
+    void subjectColours();
+    void variantsStayCloseToTheirPair_data();
+    void variantsStayCloseToTheirPair();
+};
+
+void TestExtras::pixelMapKey_data() {
+    QTest::addColumn<char>("key");
+    QTest::addColumn<QRgb>("colour");
+    const char keys[] = ".kmgonptsdrlybfa";
+    const QRgb colours[] = {
+        palette::White, palette::Black, palette::Maroon, palette::Green, palette::Olive, palette::Navy,
+        palette::Purple, palette::Teal, palette::Silver, palette::Grey, palette::Red, palette::Lime,
+        palette::Yellow, palette::Blue, palette::Fuchsia, palette::Aqua};
+    for (int i = 0; i < 16; ++i)
+        QTest::addRow("%c", keys[i]) << keys[i] << colours[i];
+}
+
+void TestExtras::pixelMapKey() {
+    QFETCH(char, key);
+    QFETCH(QRgb, colour);
+    QCOMPARE(PixelMapColour(key), colour);
+    const std::string_view row(&key, 1);
+    QCOMPARE(PixelMapImage(std::span(&row, 1)).pixel(0, 0), colour);
+}
+
+void TestExtras::badPixelMapsThrow() {
+    QVERIFY(OutOfRangeMessage([] { PixelMapColour('x'); }).contains("'x'"));
+    QVERIFY(OutOfRangeMessage([] { PixelMapColour(' '); }).contains("' '"));
+
+    constexpr std::string_view ragged[] = {"..", "...", ".."};
+    const QString raggedMessage = OutOfRangeMessage([&] { PixelMapSize(ragged); });
+    QVERIFY2(raggedMessage.contains("row 1") && raggedMessage.contains("3"), qPrintable(raggedMessage));
+
+    constexpr std::string_view square[] = {"kk", "kk"};
+    QImage image(4, 4, QImage::Format_RGB32);
+    const QString overhang = OutOfRangeMessage([&] { PaintPixelMap(image, QPoint(3, 1), square); });
+    QVERIFY2(overhang.contains("(3, 1)"), qPrintable(overhang));
+    QVERIFY(OutOfRangeMessage([&] { PaintPixelMap(image, QPoint(-1, 0), square); }).contains("(-1, 0)"));
+}
+
+void TestExtras::seeThroughKeepsThePixelBeneath() {
+    constexpr std::string_view base[] = {"...", "...", "..."};
+    constexpr std::string_view patch[] = {"r ", " b"};
+    QImage image = PixelMapImage(base);
+    PaintPixelMap(image, QPoint(1, 1), patch);
+    QCOMPARE(image.pixel(1, 1), palette::Red);
+    QCOMPARE(image.pixel(2, 1), palette::White);
+    QCOMPARE(image.pixel(1, 2), palette::White);
+    QCOMPARE(image.pixel(2, 2), palette::Blue);
+    QCOMPARE(CountOf(image, palette::White), 7);
+}
+
+void TestExtras::badExtraIdsThrow_data() {
+    QTest::addColumn<int>("id");
+    QTest::newRow("last back") << 65;
+    QTest::newRow("past the end") << 75;
+    QTest::newRow("first face") << 1;
+}
+
+void TestExtras::badExtraIdsThrow() {
+    QFETCH(int, id);
+    QVERIFY(OutOfRangeMessage([id] { ExtraSize(id); }).contains(QString::number(id)));
+    QVERIFY(OutOfRangeMessage([id] { DrawExtra(id); }).contains(QString::number(id)));
+}
+
+void TestExtras::placeholderCardsAreSymmetric_data() {
+    QTest::addColumn<int>("id");
+    QTest::newRow("cross") << 66;
+    QTest::newRow("ring") << 67;
+}
+
+void TestExtras::placeholderCardsAreSymmetric() {
+    QFETCH(int, id);
+    const QImage card = DrawExtra(id);
+    QCOMPARE(card, card.mirrored(true, false));
+    QCOMPARE(card, card.mirrored(false, true));
+}
+
+void TestExtras::placeholderCardLayout() {
+    const QImage cross = DrawExtra(66);
+    const QImage ring = DrawExtra(67);
+    const QPoint middle(35, 48);
+    for (const QImage& card : {cross, ring}) {
+        QCOMPARE(card.pixel(0, 0), palette::White);  // outside the rounded corner
+        QCOMPARE(card.pixel(35, 0), palette::Black);
+        QCOMPARE(card.pixel(2, 48), palette::Green);
+    }
+    QCOMPARE(cross.pixel(middle), palette::Red);
+    QCOMPARE(ring.pixel(middle), palette::Green);  // the hole of the ring
+    QCOMPARE(ring.pixel(middle + QPoint(18, 0)), palette::Lime);
+    QCOMPARE(ring.pixel(middle - QPoint(0, 18)), palette::Lime);
+}
+
+void TestExtras::subjectColours_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QRgb>("colour");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("X card is red on green") << 66 << palette::Red << true;
+    QTest::newRow("ring card has no red") << 67 << palette::Red << false;
+    QTest::newRow("checked card on yellow") << 68 << palette::Yellow << true;
+    QTest::newRow("checked card in red") << 68 << palette::Red << true;
+    QTest::newRow("sleeper is blue") << 70 << palette::Blue << true;
+    QTest::newRow("smile is yellow") << 71 << palette::Yellow << true;
+    QTest::newRow("smile shows no tongue") << 71 << palette::Red << false;
+    QTest::newRow("tongue is red") << 72 << palette::Red << true;
+    QTest::newRow("first strip lights green") << 73 << palette::Lime << true;
+    QTest::newRow("first strip's yellow lamp dark") << 73 << palette::Yellow << false;
+    QTest::newRow("second strip lights yellow") << 74 << palette::Yellow << true;
+    QTest::newRow("second strip's green lamp dark") << 74 << palette::Lime << false;
+}
+
+void TestExtras::subjectColours() {
+    QFETCH(int, id);
+    QFETCH(QRgb, colour);
+    QFETCH(bool, shown);
+    QCOMPARE(CountOf(DrawExtra(id), colour) > 0, shown);
+}
+
+void TestExtras::variantsStayCloseToTheirPair_data() {
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QRgb>("addedColour");
+    QTest::newRow("checked card and red blob") << 68 << 69 << palette::Red;
+    QTest::newRow("smile and tongue") << 71 << 72 << palette::Red;
+    QTest::newRow("strips") << 73 << 74 << palette::Yellow;
+}
+
+void TestExtras::variantsStayCloseToTheirPair() {
+    // A variant repaints a small part of its pair and leaves the rest alone.
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(QRgb, addedColour);
+    const QImage a = DrawExtra(first);
+    const QImage b = DrawExtra(second);
+    QCOMPARE(a.size(), b.size());
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differing += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    QVERIFY(differing > 0);
+    QVERIFY2(differing * 8 < a.width() * a.height(), qPrintable(QString::number(differing)));
+    QVERIFY(CountOf(b, addedColour) > CountOf(a, addedColour));
+}
+
+QTEST_APPLESS_MAIN(TestExtras)
+#include "test_extras.moc"

@@ -13,9 +13,10 @@ namespace tolvane {
 
 namespace {
 
-constexpr PictureId kFirstExtra = 66;
 constexpr PictureId kCrossPlaceholder = 66;
 constexpr PictureId kRingPlaceholder = 67;
+constexpr PictureId kFirstExtra = kCrossPlaceholder;
+constexpr PictureId kFirstSmallPicture = kRingPlaceholder + 1;
 
 // A yellow card with red-and-white checks lying over a white card that
 // carries a little red heart.
@@ -134,8 +135,7 @@ constexpr std::array<SmallPicture, 7> kSmallPictures = {{
     {kSmile, kCheekyFace, kCheekyFaceAt},
     {kControlStrip, kGreenLampOn, kGreenLampOnAt},
     {kControlStrip, kYellowLampOn, kYellowLampOnAt}}};
-
-constexpr PictureId kFirstSmallPicture = kRingPlaceholder + 1;
+static_assert(kFirstSmallPicture + kSmallPictures.size() - 1 == kLastPicture);
 
 void CheckExtraId(int id) {
     if (id < kFirstExtra || id > kLastPicture)

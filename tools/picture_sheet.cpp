@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QTextStream>
 
+#include <iterator>
+
 #include "pictures/picture_catalogue.h"
 
 using namespace tolvane;
@@ -38,9 +40,10 @@ QSize SheetSize() {
 }
 
 void DrawSection(QPainter& painter, int zoom, int top) {
-    painter.drawText(QRect(kGap, top, 400, kHeadingHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString("All %1 pictures at %2x").arg(kPictureCount).arg(zoom));
     const QSize cell = CellSize(zoom);
+    painter.drawText(QRect(kGap, top, kColumns * cell.width(), kHeadingHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QString("All %1 pictures at %2x").arg(kPictureCount).arg(zoom));
     for (PictureId id = kFirstPicture; id <= kLastPicture; ++id) {
         const int index = id - kFirstPicture;
         const QPoint corner(kGap + index % kColumns * cell.width(),

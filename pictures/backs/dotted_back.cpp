@@ -20,8 +20,10 @@ constexpr int kGridPitch = 2;
 constexpr int kDiamondPitch = 12;
 constexpr int kBandWidth = 3;
 
+// Bands are centred on their lines so the net mirrors about the middle.
 bool InBand(int along) {
-    return ((along % kDiamondPitch) + kDiamondPitch) % kDiamondPitch < kBandWidth;
+    const int shifted = along + kBandWidth / 2;
+    return ((shifted % kDiamondPitch) + kDiamondPitch) % kDiamondPitch < kBandWidth;
 }
 
 bool OnNet(int fromMiddle, int y) {

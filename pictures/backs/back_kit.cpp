@@ -1,5 +1,6 @@
 #include "back_kit.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -41,12 +42,13 @@ QRgb Over(QRgb below, QRgb above) {
 }  // namespace
 
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
-    // The gradient is sampled into a table by distance, so each pixel costs
-    // a square root and a blend.
-    constexpr int kSamples = 64;
-    std::array<QRgb, kSamples + 1> samples;
-    for (int i = 0; i <= kSamples; ++i)
-        samples[i] = ColourAt(stops, static_cast<qreal>(i) / kSamples).rgba();
+    // The gradient is sampled into a table by distance, two samples to a
+    // pixel of radius, so each pixel costs a square root and a blend.
+    constexpr int kMostSamples = 64;
+    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * 2)), 2, kMostSamples);
+    std::array<QRgb, kMostSamples + 1> samples;
+    for (int i = 0; i <= sampleCount; ++i)
+        samples[i] = ColourAt(stops, static_cast<qreal>(i) / sampleCount).rgba();
     const QRect box = QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius)
                           .toAlignedRect()
                           .intersected(card.rect());
@@ -56,9 +58,13 @@ void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
             const qreal dx = x + 0.5 - centre.x(), dy = y + 0.5 - centre.y();
             const qreal distance = std::sqrt(dx * dx + dy * dy) / radius;
             if (distance < 1)
-                row[x] = Over(row[x], samples[static_cast<int>(distance * kSamples)]);
+                row[x] = Over(row[x], samples[static_cast<int>(distance * sampleCount)]);
         }
     }
+}
+
+void PaintGlow(QImage& card, QPointF centre, qreal radius, QColor colour, qreal strength) {
+    ShadeRound(card, centre, radius, {{0.0, Faded(colour, strength)}, {1.0, Faded(colour, 0.0)}});
 }
 
 QLinearGradient LinearGradient(QPointF from, QPointF to, ColourStops stops) {

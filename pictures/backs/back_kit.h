@@ -54,6 +54,10 @@ public:
 // stops running from the centre (0) to the rim (1).
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops);
 
+// A soft round light, strongest (at `strength`, 0..1) in the middle and
+// fading to nothing at `radius`: a sun's halo, a moon's, a star.
+void PaintGlow(QImage& card, QPointF centre, qreal radius, QColor colour, qreal strength);
+
 // A value in [0, 1) fixed by the three numbers, for textures and scatter.
 qreal Scatter(std::uint32_t x, std::uint32_t y, std::uint32_t seed);
 

@@ -133,7 +133,7 @@ struct GlowLayer {
     bool whiteCore;
 };
 
-constexpr std::array<GlowLayer, 3> kGlowLayers = {{{4.0, 0.18, false}, {1.8, 0.45, false}, {0.5, 0.7, true}}};
+constexpr std::array<GlowLayer, 2> kGlowLayers = {{{3.5, 0.4, false}, {0.6, 0.8, true}}};
 
 void PaintStreak(QPainter& painter, const Streak& streak) {
     QPainterPath path(streak.from);
@@ -158,8 +158,8 @@ constexpr std::array<Stripe, 6> kStripeRepeat = {{
     {6, 0xff8a1c}, {2, 0xffe2a0}, {4, 0xe2580c}, {2, 0xfff4dc}, {5, 0xffab3d}, {3, 0xb8420a}}};
 constexpr qreal kStripeAngle = -32;
 
-void PaintStripes(QImage& card) {
-    SmoothPainter painter(&card);
+void PaintStripes(QPainter& painter) {
+    painter.save();
     painter.translate(kCardCentre);
     painter.rotate(kStripeAngle);
     const qreal reach = std::hypot(kCardArea.width(), kCardArea.height()) / 2;
@@ -169,6 +169,7 @@ void PaintStripes(QImage& card) {
         painter.fillRect(QRectF(-reach, y, 2 * reach, stripe.width), QColor(stripe.colour));
         y += stripe.width;
     }
+    painter.restore();
 }
 
 }  // namespace
@@ -230,10 +231,11 @@ void PaintMagentaStreaks(QImage& card) {
 }
 
 void PaintOrangeStripes(QImage& card) {
-    PaintStripes(card);
-    // A sheen high on the left, fading to shade at the far corner.
-    ShadeRound(card, {20, 24}, 90, {{0.0, Faded(Qt::white, 0.3)}, {0.6, Faded(Qt::white, 0.0)},
-                                    {1.0, Faded(Qt::black, 0.25)}});
+    SmoothPainter painter(&card);
+    PaintStripes(painter);
+    // Light falls from the top, and the bottom lies in shade.
+    painter.fillRect(kCardArea, CardHighToLow({{0.0, Faded(Qt::white, 0.3)}, {0.45, Faded(Qt::white, 0.0)},
+                                               {1.0, Faded(Qt::black, 0.25)}}));
 }
 
 }  // namespace tolvane::backs

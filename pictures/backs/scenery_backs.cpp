@@ -11,10 +11,7 @@ namespace tolvane::backs {
 
 namespace {
 
-// The soft halo around a sun or moon.
-void PaintGlow(QImage& card, QPointF centre, qreal radius, QColor colour) {
-    ShadeRound(card, centre, radius, {{0.0, Faded(colour, 0.55)}, {1.0, Faded(colour, 0.0)}});
-}
+constexpr qreal kHaloStrength = 0.55;
 
 // ---- Sky with clouds ------------------------------------------------------
 
@@ -113,12 +110,6 @@ void PaintFrond(QPainter& painter, const PalmTree& tree, const Frond& frond) {
     leaf.quadTo(middle - normal * 0.8, tree.crown);
     painter.setBrush(LinearGradient(tree.crown, tip, {{0.0, QColor(0x1f6b2a)}, {1.0, QColor(0x4fb545)}}));
     painter.drawPath(leaf);
-    painter.setPen(QPen(QColor(0x9ad86a), 0.5));
-    QPainterPath rib(tree.crown);
-    rib.quadTo(middle + normal * 0.1, tip);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(rib);
-    painter.setPen(Qt::NoPen);
 }
 
 void PaintPalm(QPainter& painter, const PalmTree& tree) {
@@ -163,14 +154,12 @@ constexpr std::array<Blob, 4> kEarthClouds = {{
 constexpr int kSpaceStars = 34;
 constexpr std::uint32_t kStarSeed = 63;
 
-void PaintSpaceStars(QPainter& painter) {
+void PaintSpaceStars(QImage& card) {
     for (int i = 0; i < kSpaceStars; ++i) {
         const QPointF at(Scatter(i, 0, kStarSeed) * kCardArea.width(),
                          Scatter(i, 1, kStarSeed) * kCardArea.height() * 0.8);
         const qreal brightness = 0.35 + 0.65 * Scatter(i, 2, kStarSeed);
-        painter.setBrush(SeeThrough(QColor(0xfff8e6), brightness));
-        const qreal radius = 0.35 + 0.35 * brightness;
-        painter.drawEllipse(at, radius, radius);
+        PaintGlow(card, at, 1 + 0.6 * brightness, QColor(0xfff8e6), brightness);
     }
 }
 
@@ -254,7 +243,7 @@ void PaintSkyWithClouds(QImage& card) {
     SmoothPainter painter(&card);
     painter.fillRect(kCardArea, CardHighToLow({{0.0, QColor(0x1f5fbf)}, {0.55, QColor(0x4f97e3)},
                                                {1.0, QColor(0xb7e0fa)}}));
-    PaintGlow(card, {60, 8}, 22, QColor(0xfffbe0));
+    PaintGlow(card, {60, 8}, 22, QColor(0xfffbe0), kHaloStrength);
     for (const Cloud& cloud : kSkyClouds)
         PaintCloud(painter, cloud);
 }
@@ -264,7 +253,7 @@ void PaintPalmIsland(QImage& card) {
     painter.fillRect(QRectF(0, 0, kCardArea.width(), kHorizon),
                      LinearGradient({0, 0}, {0, kHorizon}, {{0.0, QColor(0x2f86d6)}, {0.7, QColor(0x8cc8ef)},
                                                             {1.0, QColor(0xfbe7b0)}}));
-    PaintGlow(card, {56, 16}, 16, QColor(0xfff2a8));
+    PaintGlow(card, {56, 16}, 16, QColor(0xfff2a8), kHaloStrength);
     painter.setBrush(QColor(0xfff6c8));
     painter.drawEllipse(QPointF(56, 16), 5.5, 5.5);
     painter.fillRect(QRectF(0, kHorizon, kCardArea.width(), kCardArea.height() - kHorizon),
@@ -286,12 +275,10 @@ void PaintDesertDuneWithMoon(QImage& card) {
     SmoothPainter painter(&card);
     painter.fillRect(kCardArea, CardHighToLow({{0.0, QColor(0x101437)}, {0.4, QColor(0x3a2a6e)},
                                                {0.62, QColor(0xc46a6a)}, {0.7, QColor(0xf2a65e)}}));
-    for (const QPointF& star : kDesertStars) {
-        painter.setBrush(SeeThrough(Qt::white, 0.85));
-        painter.drawEllipse(star, 0.55, 0.55);
-    }
+    for (const QPointF& star : kDesertStars)
+        PaintGlow(card, star, 1.3, Qt::white, 0.9);
     const QPointF moon(48, 20);
-    PaintGlow(card, moon, 20, QColor(0xfff3c4));
+    PaintGlow(card, moon, 20, QColor(0xfff3c4), kHaloStrength);
     painter.setBrush(QColor(0xfbf0c2));
     painter.drawPath(Crescent(moon, 9));
 
@@ -331,7 +318,7 @@ void PaintDesertDuneWithMoon(QImage& card) {
 void PaintAstronautAboveEarth(QImage& card) {
     SmoothPainter painter(&card);
     painter.fillRect(kCardArea, CardHighToLow({{0.0, QColor(0x02030c)}, {1.0, QColor(0x0d1640)}}));
-    PaintSpaceStars(painter);
+    PaintSpaceStars(card);
     PaintEarth(card, painter);
     PaintAstronaut(painter, {37, 38}, -18);
 }

@@ -133,6 +133,17 @@ void PaintFrogLimbs(QPainter& painter) {
     }
 }
 
+// Soft pale spots in staggered rows, like a toy's gift wrap.
+void PaintPolkaDots(QImage& card) {
+    constexpr qreal kSpacing = 16;
+    constexpr qreal kRadius = 3;
+    const QColor pale(0xffd08a);
+    for (int row = 0; row * kSpacing < card.height() + kSpacing; ++row)
+        for (qreal x = (row % 2) * kSpacing / 2 + 3; x < card.width() + kSpacing; x += kSpacing)
+            ShadeRound(card, {x, row * kSpacing + 4}, kRadius,
+                       {{0.0, Faded(pale, 0.4)}, {0.7, Faded(pale, 0.4)}, {1.0, Faded(pale, 0.0)}});
+}
+
 void PaintWindUpKey(QPainter& painter) {
     const QColor brass(0xd9b04a), brassEdge(0x8a6a1c);
     painter.setPen(QPen(brassEdge, 0.8));
@@ -268,8 +279,8 @@ void PaintTropicalFish(QImage& card) {
     for (const auto& [root, height, sway] : {std::array<qreal, 3>{6, 30, 5}, {14, 20, -4}, {48, 16, 4},
                                              {62, 26, -5}, {68, 14, 3}})
         PaintSeaweed(painter, root, height, sway);
-    painter.setPen(QPen(SeeThrough(Qt::white, 0.7), 0.6));
-    painter.setBrush(SeeThrough(Qt::white, 0.15));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(SeeThrough(Qt::white, 0.4));
     for (const Bubble& bubble : kBubbles)
         painter.drawEllipse(bubble.centre, bubble.radius, bubble.radius);
     for (const Fish& fish : kFishes)
@@ -277,12 +288,10 @@ void PaintTropicalFish(QImage& card) {
 }
 
 void PaintToyFrog(QImage& card) {
-    ShadeRound(card, kCardCentre, 60, {{0.0, QColor(0xffb54a)}, {1.0, QColor(0xe8600a)}});
     SmoothPainter painter(&card);
-    painter.setBrush(SeeThrough(QColor(0xffd08a), 0.35));
-    for (int row = 0; row < 7; ++row)
-        for (int column = 0; column < 5; ++column)
-            painter.drawEllipse(QPointF(column * 16 + (row % 2) * 8 + 3, row * 16 + 4), 2.5, 2.5);
+    painter.fillRect(kCardArea, CardHighToLow({{0.0, QColor(0xe8600a)}, {0.45, QColor(0xffb54a)},
+                                               {1.0, QColor(0xe8600a)}}));
+    PaintPolkaDots(card);
 
     PaintWindUpKey(painter);
     PaintFrogLimbs(painter);

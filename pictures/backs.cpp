@@ -1,14 +1,60 @@
 #include "backs.h"
 
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include "backs/designs.h"
 #include "palette.h"
 #include "picture_catalogue.h"
 
 namespace tolvane {
 
-QImage DrawBack(int /*id*/) {
-    QImage image(kCardSize, QImage::Format_RGB32);
-    image.fill(palette::White);
-    return image;
+namespace {
+
+using PaintDesign = void (*)(QImage&);
+
+constexpr PictureId kDottedBack = kFirstBack;
+
+// The full-colour designs in id order, from kDottedBack + 1 to kLastBack.
+constexpr std::array<PaintDesign, kLastBack - kDottedBack> kFullColourDesigns = {
+    backs::PaintSkyWithClouds,     backs::PaintBlueAbstract,    backs::PaintTropicalFish,
+    backs::PaintToyFrog,           backs::PaintRedSwirl,        backs::PaintPalmIsland,
+    backs::PaintBlueMosaic,        backs::PaintMagentaStreaks,  backs::PaintDesertDuneWithMoon,
+    backs::PaintAstronautAboveEarth, backs::PaintOrangeStripes, backs::PaintRacingCars};
+
+// The four corners, named by the card edges that meet there.
+struct Corner {
+    bool right;
+    bool bottom;
+};
+constexpr std::array<Corner, 4> kCorners = {{{false, false}, {true, false}, {false, true}, {true, true}}};
+
+void MarkCorners(QImage& back) {
+    for (const Corner& corner : kCorners) {
+        const int x = corner.right ? back.width() - 1 : 0;
+        const int y = corner.bottom ? back.height() - 1 : 0;
+        const int inwardX = corner.right ? -1 : 1;
+        const int inwardY = corner.bottom ? -1 : 1;
+        back.setPixel(x, y, palette::CornerMagenta);
+        back.setPixel(x + inwardX, y, palette::CornerMagenta);
+        back.setPixel(x, y + inwardY, palette::CornerMagenta);
+    }
+}
+
+}  // namespace
+
+QImage DrawBack(int id) {
+    if (id < kFirstBack || id > kLastBack)
+        throw std::out_of_range("back id " + std::to_string(id) + " is outside 53..65");
+    QImage back(kCardSize, QImage::Format_RGB32);
+    if (id == kDottedBack) {
+        backs::PaintDottedBack(back);
+        return back;
+    }
+    kFullColourDesigns[id - kDottedBack - 1](back);
+    MarkCorners(back);
+    return back;
 }
 
 }  // namespace tolvane

@@ -1,0 +1,110 @@
+#include "back_kit.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace tolvane::backs {
+
+namespace {
+
+template <typename Gradient>
+Gradient WithStops(Gradient gradient, ColourStops stops) {
+    for (const ColourStop& stop : stops)
+        gradient.setColorAt(stop.at, stop.colour);
+    return gradient;
+}
+
+QColor ColourAt(ColourStops stops, qreal at) {
+    const ColourStop* before = stops.begin();
+    for (const ColourStop& stop : stops) {
+        if (stop.at >= at) {
+            const qreal span = stop.at - before->at;
+            const qreal t = span > 0 ? (at - before->at) / span : 0;
+            const auto mix = [t](float a, float b) { return a + static_cast<float>(t) * (b - a); };
+            return QColor::fromRgbF(mix(before->colour.redF(), stop.colour.redF()),
+                                    mix(before->colour.greenF(), stop.colour.greenF()),
+                                    mix(before->colour.blueF(), stop.colour.blueF()),
+                                    mix(before->colour.alphaF(), stop.colour.alphaF()));
+        }
+        before = &stop;
+    }
+    return before->colour;
+}
+
+QRgb Over(QRgb below, QRgb above) {
+    const int alpha = qAlpha(above);
+    const auto channel = [alpha](int under, int over) { return under + (over - under) * alpha / 255; };
+    return qRgb(channel(qRed(below), qRed(above)), channel(qGreen(below), qGreen(above)),
+                channel(qBlue(below), qBlue(above)));
+}
+
+}  // namespace
+
+void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
+    // The gradient is sampled into a table by distance, two samples to a
+    // pixel of radius, so each pixel costs a square root and a blend.
+    constexpr int kMostSamples = 64;
+    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * 2)), 2, kMostSamples);
+    std::array<QRgb, kMostSamples + 1> samples;
+    for (int i = 0; i <= sampleCount; ++i)
+        samples[i] = ColourAt(stops, static_cast<qreal>(i) / sampleCount).rgba();
+    const QRect box = QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius)
+                          .toAlignedRect()
+                          .intersected(card.rect());
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(card.scanLine(y));
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const qreal dx = x + 0.5 - centre.x(), dy = y + 0.5 - centre.y();
+            const qreal distance = std::sqrt(dx * dx + dy * dy) / radius;
+            if (distance < 1)
+                row[x] = Over(row[x], samples[static_cast<int>(distance * sampleCount)]);
+        }
+    }
+}
+
+void PaintGlow(QImage& card, QPointF centre, qreal radius, QColor colour, qreal strength) {
+    ShadeRound(card, centre, radius, {{0.0, Faded(colour, strength)}, {1.0, Faded(colour, 0.0)}});
+}
+
+QLinearGradient LinearGradient(QPointF from, QPointF to, ColourStops stops) {
+    return WithStops(QLinearGradient(from, to), stops);
+}
+
+QRadialGradient RadialGradient(QPointF centre, qreal radius, ColourStops stops) {
+    return WithStops(QRadialGradient(centre, radius), stops);
+}
+
+QLinearGradient CardHighToLow(ColourStops stops) {
+    return LinearGradient(kCardArea.topLeft(), kCardArea.bottomLeft(), stops);
+}
+
+QColor Faded(QColor colour, qreal opacity) {
+    colour.setAlphaF(static_cast<float>(opacity));
+    return colour;
+}
+
+QBrush SeeThrough(QColor colour, qreal opacity) {
+    const QColor faded = Faded(colour, opacity);
+    // Top to bottom: Qt fills vertical gradients row by row, in place.
+    return LinearGradient({0, 0}, {0, 1}, {{0.0, faded}, {1.0, faded}});
+}
+
+SmoothPainter::SmoothPainter(QImage* card) : QPainter(card) {
+    setRenderHint(QPainter::Antialiasing);
+    setPen(Qt::NoPen);
+}
+
+qreal Scatter(std::uint32_t x, std::uint32_t y, std::uint32_t seed) {
+    // A small integer mix (after the "lowbias32" hash) keeps the texture
+    // identical across compilers and standard libraries.
+    std::uint32_t h = x * 0x9e3779b9u ^ (y + 0x7f4a7c15u) * 0x85ebca6bu ^ seed * 0xc2b2ae35u;
+    h ^= h >> 16;
+    h *= 0x7feb352du;
+    h ^= h >> 15;
+    h *= 0x846ca68bu;
+    h ^= h >> 16;
+    return (h >> 8) / static_cast<qreal>(1u << 24);
+}
+
+}  // namespace tolvane::backs

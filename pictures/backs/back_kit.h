@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QBrush>
+#include <QColor>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QRectF>
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "pictures/picture_catalogue.h"
+
+// Shared tools of the back designs: the card's drawing area, gradients
+// built from colour tables, a painter set up for smooth shapes and a
+// seeded scatter for textures that come out the same on every machine.
+namespace tolvane::backs {
+
+inline constexpr QRectF kCardArea{0.0, 0.0, kCardSize.width(), kCardSize.height()};
+inline constexpr QPointF kCardCentre{kCardSize.width() / 2.0, kCardSize.height() / 2.0};
+
+struct ColourStop {
+    qreal at;  // 0 at the gradient's start, 1 at its end
+    QColor colour;
+};
+using ColourStops = std::initializer_list<ColourStop>;
+
+QLinearGradient LinearGradient(QPointF from, QPointF to, ColourStops stops);
+QRadialGradient RadialGradient(QPointF centre, qreal radius, ColourStops stops);
+
+// Top-to-bottom gradient over the whole card.
+QLinearGradient CardHighToLow(ColourStops stops);
+
+// `colour` at the given opacity, 0 clear .. 1 solid.
+QColor Faded(QColor colour, qreal opacity);
+
+// A brush of one colour at the given opacity, for see-through shapes and
+// pens. Qt hands large translucent single-colour fills, and fills with any
+// gradient that is not top-to-bottom, to its thread pool; on a card this
+// small the hand-over costs several times the fill itself. This brush is a
+// top-to-bottom gradient of one colour, which Qt blends in place. For the
+// same reason large round glows are shaded pixel by pixel, below.
+QBrush SeeThrough(QColor colour, qreal opacity);
+
+// Paints antialiased shapes with no outline until a pen is set.
+class SmoothPainter : public QPainter {
+public:
+    explicit SmoothPainter(QImage* card);
+};
+
+// Lays a round gradient over the pixels within `radius` of `centre`, the
+// stops running from the centre (0) to the rim (1).
+void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops);
+
+// A soft round light, strongest (at `strength`, 0..1) in the middle and
+// fading to nothing at `radius`: a sun's halo, a moon's, a star.
+void PaintGlow(QImage& card, QPointF centre, qreal radius, QColor colour, qreal strength);
+
+// A value in [0, 1) fixed by the three numbers, for textures and scatter.
+qreal Scatter(std::uint32_t x, std::uint32_t y, std::uint32_t seed);
+
+}  // namespace tolvane::backs

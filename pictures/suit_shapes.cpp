@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -76,15 +77,11 @@ void CheckSuit(int suit) {
         throw std::out_of_range("suit " + std::to_string(suit) + " is outside 0..3");
 }
 
-QPainterPath SuitShape(Suit suit) {
+const QPainterPath& SuitShape(Suit suit) {
     CheckSuit(suit);
-    switch (suit) {
-    case Clubs: return Club();
-    case Diamonds: return Diamond();
-    case Hearts: return Heart();
-    case Spades: break;
-    }
-    return Spade();
+    // Built once: uniting the curves costs more than drawing a whole card.
+    static const std::array<QPainterPath, 4> kShapes = {Club(), Diamond(), Heart(), Spade()};
+    return kShapes[suit];
 }
 
 QRgb SuitInk(Suit suit) {

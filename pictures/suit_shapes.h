@@ -12,7 +12,7 @@ namespace tolvane {
 // The one outline of each suit symbol, in a unit square (x and y 0..1, y
 // down), the symbol upright. Every size a symbol appears at is this path
 // scaled, so index, pip, ace and court symbols share one shape.
-QPainterPath SuitShape(Suit suit);
+const QPainterPath& SuitShape(Suit suit);
 
 // Black for Clubs and Spades, red for Diamonds and Hearts.
 QRgb SuitInk(Suit suit);

@@ -1,0 +1,199 @@
+#include <QTest>
+
+#include <climits>
+#include <set>
+#include <stdexcept>
+
+#include "pictures/faces.h"
+#include "pictures/glyphs.h"
+#include "pictures/pip_layout.h"
+#include "pictures/suit_shapes.h"
+
+using namespace tolvane;
+
+namespace {
+
+constexpr QRgb kWhite = 0xffffffff;
+
+QByteArray BytesOf(const QImage& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+}
+
+template <typename Call>
+void ExpectOutOfRangeNaming(int value, Call call) {
+    try {
+        call(value);
+        QFAIL(qPrintable(QString("no exception for %1").arg(value)));
+    } catch (const std::out_of_range& error) {
+        QVERIFY2(QString(error.what()).contains(QString::number(value)), error.what());
+    }
+}
+
+}  // namespace
+
+class TestFaces : public QObject {
+    Q_OBJECT
+
+private slots:
+    void suitSymbolsAreMirrorSymmetric_data();
+    void suitSymbolsAreMirrorSymmetric();
+    void suitSymbolsDifferAtEverySize();
+    void rankTextFitsTheIndex_data();
+    void rankTextFitsTheIndex();
+    void rankTextsAllDiffer();
+    void pipLayoutsTurnOntoThemselves_data();
+    void pipLayoutsTurnOntoThemselves();
+    void pipsKeepApart_data();
+    void pipsKeepApart();
+    void lowerPipsAreTheUpperOnesTurnedOver();
+    void cornersAreRoundedInWhite_data();
+    void cornersAreRoundedInWhite();
+    void badArgumentsThrow_data();
+    void badArgumentsThrow();
+};
+
+void TestFaces::suitSymbolsAreMirrorSymmetric_data() {
+    QTest::addColumn<int>("suit");
+    QTest::addColumn<QSize>("size");
+    const char* names[] = {"clubs", "diamonds", "hearts", "spades"};
+    for (int suit = Clubs; suit <= Spades; ++suit)
+        for (QSize size : {QSize(9, 9), kPipSize, QSize(31, 34), QSize(35, 38)})
+            QTest::addRow("%s %dx%d", names[suit], size.width(), size.height()) << suit << size;
+}
+
+void TestFaces::suitSymbolsAreMirrorSymmetric() {
+    // A lopsided rasterisation shows at once on a card: every symbol must be
+    // its own mirror image and fill a good part of its box.
+    QFETCH(int, suit);
+    QFETCH(QSize, size);
+    const QImage stamp = SuitStamp(static_cast<Suit>(suit), size, 0xff000000);
+    QCOMPARE(stamp.size(), size);
+    QCOMPARE(stamp, stamp.mirrored(true, false));
+    int inked = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            inked += qAlpha(stamp.pixel(x, y)) == 255 ? 1 : 0;
+    QVERIFY2(inked * 3 > size.width() * size.height(), "the symbol fills at least a third of its box");
+    QVERIFY2(inked < size.width() * size.height(), "the symbol leaves its corners clear");
+}
+
+void TestFaces::suitSymbolsDifferAtEverySize() {
+    for (QSize size : {QSize(9, 9), kPipSize}) {
+        std::set<QByteArray> seen;
+        for (int suit = Clubs; suit <= Spades; ++suit)
+            QVERIFY(seen.insert(BytesOf(SuitStamp(static_cast<Suit>(suit), size, 0xff000000))).second);
+    }
+}
+
+void TestFaces::rankTextFitsTheIndex_data() {
+    QTest::addColumn<int>("rank");
+    for (int rank = Ace; rank <= King; ++rank)
+        QTest::addRow("%d", rank) << rank;
+}
+
+void TestFaces::rankTextFitsTheIndex() {
+    QFETCH(int, rank);
+    const QImage text = RankText(rank, 0xffff0000);
+    QCOMPARE(text.height(), kRankTextHeight);
+    QVERIFY(text.width() <= kRankTextMaxWidth);
+    QVERIFY2(text.width() == kRankTextMaxWidth || rank != 10, "\"10\" is the widest text");
+    QVERIFY(text.pixel(0, 0) == 0 || text.pixel(0, 0) == 0xffff0000);
+}
+
+void TestFaces::rankTextsAllDiffer() {
+    std::set<QByteArray> seen;
+    for (int rank = Ace; rank <= King; ++rank)
+        QVERIFY2(seen.insert(BytesOf(RankText(rank, 0xff000000))).second, qPrintable(QString::number(rank)));
+}
+
+void TestFaces::pipLayoutsTurnOntoThemselves_data() {
+    QTest::addColumn<int>("rank");
+    for (int rank = 2; rank <= 10; ++rank)
+        if (rank != 7)
+            QTest::addRow("%d", rank) << rank;
+}
+
+void TestFaces::pipLayoutsTurnOntoThemselves() {
+    // Every pip layout but the 7's looks the same either way up.
+    QFETCH(int, rank);
+    std::set<std::pair<double, double>> centres, turned;
+    for (QPointF centre : PipCentres(rank)) {
+        centres.insert({centre.x(), centre.y()});
+        turned.insert({70 - centre.x(), 95 - centre.y()});
+    }
+    QCOMPARE(centres.size(), std::size_t(rank));
+    QVERIFY(centres == turned);
+}
+
+void TestFaces::pipsKeepApart_data() {
+    QTest::addColumn<int>("rank");
+    for (int rank = 2; rank <= 10; ++rank)
+        QTest::addRow("%d", rank) << rank;
+}
+
+void TestFaces::pipsKeepApart() {
+    // Pip boxes, grown by a pixel, never overlap, so no two pips touch.
+    QFETCH(int, rank);
+    const auto centres = PipCentres(rank);
+    auto box = [](QPointF centre) {
+        const QSizeF grown = QSizeF(kPipSize) + QSizeF(2, 2);
+        return QRectF(centre - QPointF(grown.width() / 2, grown.height() / 2), grown);
+    };
+    for (std::size_t i = 0; i < centres.size(); ++i)
+        for (std::size_t j = i + 1; j < centres.size(); ++j)
+            QVERIFY2(!box(centres[i]).intersects(box(centres[j]).adjusted(0.5, 0.5, -0.5, -0.5)),
+                     qPrintable(QString("pips %1 and %2").arg(i).arg(j)));
+}
+
+void TestFaces::lowerPipsAreTheUpperOnesTurnedOver() {
+    // The two of each suit: its lower pip is its upper one upside down.
+    for (int card : {2, 15, 28, 41}) {
+        const QImage face = DrawFace(card);
+        const QImage upper = face.copy(QRect(QPoint(12, 5), QPoint(58, 47)));
+        const QImage lower = face.copy(QRect(QPoint(12, 48), QPoint(58, 90)));
+        QCOMPARE(lower, upper.mirrored(true, true));
+    }
+}
+
+void TestFaces::cornersAreRoundedInWhite_data() {
+    QTest::addColumn<int>("card");
+    for (int card = 1; card <= 52; ++card)
+        QTest::addRow("%d", card) << card;
+}
+
+void TestFaces::cornersAreRoundedInWhite() {
+    QFETCH(int, card);
+    const QImage face = DrawFace(card);
+    const int r = face.width() - 1, b = face.height() - 1;
+    for (QPoint corner : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)})
+        QCOMPARE(face.pixel(corner), kWhite);
+    for (QPoint edge : {QPoint(r / 2, 0), QPoint(0, b / 2), QPoint(r, b / 2), QPoint(r / 2, b)})
+        QVERIFY2(face.pixel(edge) != kWhite, "the border runs along every edge");
+}
+
+void TestFaces::badArgumentsThrow_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("call");
+    for (int card : {0, 53, -1, INT_MIN})
+        QTest::addRow("face %d", card) << card << 0;
+    for (int rank : {1, 11, 0})
+        QTest::addRow("pips %d", rank) << rank << 1;
+    for (int rank : {0, 14})
+        QTest::addRow("rank text %d", rank) << rank << 2;
+    for (int suit : {-1, 4})
+        QTest::addRow("suit %d", suit) << suit << 3;
+}
+
+void TestFaces::badArgumentsThrow() {
+    QFETCH(int, value);
+    QFETCH(int, call);
+    switch (call) {
+    case 0: ExpectOutOfRangeNaming(value, [](int v) { (void)DrawFace(v); }); break;
+    case 1: ExpectOutOfRangeNaming(value, [](int v) { (void)PipCentres(v); }); break;
+    case 2: ExpectOutOfRangeNaming(value, [](int v) { (void)RankText(v, 0xff000000); }); break;
+    case 3: ExpectOutOfRangeNaming(value, [](int v) { (void)SuitShape(static_cast<Suit>(v)); }); break;
+    }
+}
+
+QTEST_APPLESS_MAIN(TestFaces)
+#include "test_faces.moc"

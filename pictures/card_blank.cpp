@@ -24,7 +24,7 @@ constexpr int kRoundingSize = static_cast<int>(kRounding.size());
 constexpr int kIndexCentreX = 6;
 constexpr int kRankTextTop = 4;
 constexpr int kIndexSuitTop = 13;
-constexpr QSize kIndexSuitSize{9, 9};
+constexpr QSize kIndexSuitSize{9, 10};
 
 void DrawRoundedCorners(QImage& card, QRgb border) {
     const int right = card.width() - 1, bottom = card.height() - 1;

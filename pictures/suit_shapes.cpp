@@ -46,10 +46,10 @@ QPainterPath Heart() {
 QPainterPath Diamond() {
     QPainterPath diamond;
     diamond.moveTo(0.5, 0.0);
-    diamond.quadTo(0.72, 0.3, 0.95, 0.5);
-    diamond.quadTo(0.72, 0.7, 0.5, 1.0);
-    diamond.quadTo(0.28, 0.7, 0.05, 0.5);
-    diamond.quadTo(0.28, 0.3, 0.5, 0.0);
+    diamond.lineTo(0.96, 0.5);
+    diamond.lineTo(0.5, 1.0);
+    diamond.lineTo(0.04, 0.5);
+    diamond.closeSubpath();
     return diamond;
 }
 
@@ -60,14 +60,16 @@ QPainterPath Spade() {
 }
 
 QPainterPath Club() {
-    constexpr double kLeafRadius = 0.235;
-    constexpr double kSideLeafY = 0.6;
-    QPainterPath top, left, right, knot;
-    top.addEllipse(QPointF(0.5, kLeafRadius), kLeafRadius, kLeafRadius);
-    left.addEllipse(QPointF(kLeafRadius, kSideLeafY), kLeafRadius, kLeafRadius);
-    right.addEllipse(QPointF(1.0 - kLeafRadius, kSideLeafY), kLeafRadius, kLeafRadius);
-    knot.addEllipse(QPointF(0.5, 0.55), 0.1, 0.12);
-    return top.united(left).united(right).united(knot).united(Stem(0.55, 0.26));
+    constexpr double kTopLeafRadius = 0.24;
+    constexpr double kSideLeafRadius = 0.225;
+    constexpr double kSideLeafY = 0.56;
+    QPainterPath top, left, right, between;
+    top.addEllipse(QPointF(0.5, kTopLeafRadius), kTopLeafRadius, kTopLeafRadius);
+    left.addEllipse(QPointF(kSideLeafRadius, kSideLeafY), kSideLeafRadius, kSideLeafRadius);
+    right.addEllipse(QPointF(1.0 - kSideLeafRadius, kSideLeafY), kSideLeafRadius, kSideLeafRadius);
+    between.addPolygon(QPolygonF({QPointF(0.5, kTopLeafRadius), QPointF(kSideLeafRadius, kSideLeafY),
+                                  QPointF(1.0 - kSideLeafRadius, kSideLeafY)}));
+    return top.united(left).united(right).united(between).united(Stem(0.55, 0.26));
 }
 
 }  // namespace

@@ -63,7 +63,12 @@ const QPolygon kChestPanel{{{29, 34}, {37, 34}, {40, 47}, {26, 47}}};
 const QPolygon kCollar{{{25, 30}, {41, 30}, {37, 35}, {33, 37}, {29, 35}}};
 const QRect kNeck{31, 27, 5, 4};
 const QRect kFace{27, 14, 13, 14};
-const QRect kHand{16, 34, 6, 5};
+const QPolygon kHoldingSleeve{{{14, 47}, {14, 42}, {16, 39}, {23, 39}, {25, 43}, {24, 47}}};
+const QRect kHoldingCuff{15, 38, 9, 2};
+const QRect kHoldingHand{16, 34, 6, 5};
+const QPolygon kRestingSleeve{{{52, 47}, {52, 41}, {48, 38}, {43, 40}, {41, 44}, {42, 47}}};
+const QPolygon kRestingCuff{{{43, 39}, {45, 39}, {42, 45}, {40, 45}}};
+const QRect kRestingHand{37, 40, 5, 5};
 
 // The face: brows, eyes, nose and mouth.
 const std::array<QRect, 2> kBrows = {{{29, 18, 3, 1}, {35, 18, 3, 1}}};
@@ -222,6 +227,17 @@ void DrawJack(Brush& brush, const Robes& robes) {
     brush.Outlined(kSpearPoint, kSteel);
 }
 
+// The hand on the left grips what the figure holds; the other rests on the
+// chest.
+void DrawArms(Brush& brush, const Robes& robes) {
+    brush.Outlined(kHoldingSleeve, robes.robe);
+    brush.Outlined(kHoldingCuff, robes.trim);
+    brush.OutlinedOval(kHoldingHand, kSkin);
+    brush.Outlined(kRestingSleeve, robes.robe);
+    brush.Outlined(kRestingCuff, robes.trim);
+    brush.OutlinedOval(kRestingHand, kSkin);
+}
+
 void DrawUpperFigure(QImage& card, int rank, const Robes& robes) {
     Brush brush(card);
     DrawFrame(brush, robes);
@@ -230,7 +246,7 @@ void DrawUpperFigure(QImage& card, int rank, const Robes& robes) {
     case Queen: DrawQueen(brush, robes); break;
     case King: DrawKing(brush, robes); break;
     }
-    brush.OutlinedOval(kHand, kSkin);
+    DrawArms(brush, robes);
     brush.Line(QPoint(kFrame.left(), kHalfwayRow), QPoint(kFrame.right(), kHalfwayRow), kOutline);
 }
 

@@ -26,17 +26,19 @@ constexpr QPoint kSuitSymbolAt{46, 9};
 constexpr QSize kSuitSymbolSize{11, 12};
 
 // The colours that tell one suit's court from another's.
+// The accent colours the Queen's flower and the Jack's feather.
 struct Robes {
     QRgb robe;
     QRgb trim;
     QRgb lining;
+    QRgb accent;
 };
 
 constexpr std::array<Robes, 4> kRobesBySuit = {{
-    {Green, Yellow, Red},    // Clubs
-    {Red, Yellow, Navy},     // Diamonds
-    {Blue, Yellow, Red},     // Hearts
-    {Purple, Silver, Teal},  // Spades
+    {Green, Yellow, Red, Red},        // Clubs
+    {Red, Yellow, Navy, Fuchsia},     // Diamonds
+    {Blue, Yellow, Red, Fuchsia},     // Hearts
+    {Purple, Silver, Teal, Aqua},     // Spades
 }};
 
 constexpr QRgb kOutline = Black;
@@ -52,6 +54,7 @@ constexpr QRgb kErmine = White;
 constexpr QRgb kKingHairColour = Silver;
 constexpr QRgb kQueenHairColour = Yellow;
 constexpr QRgb kJackHairColour = Olive;
+constexpr QRgb kDarkBrows = Olive;
 
 // The figure is symmetric about this column, save for what it holds.
 constexpr int kFigureX = 33;
@@ -80,6 +83,7 @@ const QRect kMouth{31, 25, 5, 1};
 const QPolygon kKingCrown{{{26, 15}, {26, 9}, {29, 12}, {33, 6}, {37, 12}, {40, 9}, {40, 15}}};
 const QRect kKingCrownBand{26, 12, 15, 3};
 const std::array<QPoint, 3> kCrownJewels = {{{29, 13}, {33, 13}, {37, 13}}};
+const std::array<QPoint, 3> kErmineSpots = {{{28, 31}, {33, 33}, {38, 31}}};
 const QRect kKingHair{24, 13, 19, 16};
 const QPolygon kBeard{{{27, 22}, {29, 25}, {37, 25}, {39, 22}, {40, 28}, {37, 33}, {33, 36}, {29, 33}, {26, 28}}};
 const QRect kMoustache{30, 24, 7, 1};
@@ -154,12 +158,17 @@ void DrawFrame(Brush& brush, const Robes& robes) {
     brush.Line(kFrame.topLeft() + QPoint(1, 1), kFrame.topRight() + QPoint(-1, 1), robes.trim);
 }
 
-// Every other pixel of the panel in the trim colour, like brocade.
+// The panel down the chest, dotted like brocade: rows of two dots and of
+// one dot take turns.
 void DrawChestPanel(Brush& brush, const Robes& robes) {
+    constexpr int kDotSpacing = 2;
     brush.Outlined(kChestPanel, robes.lining);
-    for (int y = kChestPanel.boundingRect().top() + 2; y < kHalfwayRow; y += 2)
-        for (int x = kFigureX - 2 - y % 4 / 2 * 2; x <= kFigureX + 2; x += 4)
-            brush.Dot(QPoint(x + y % 4 / 2 * 2, y), robes.trim);
+    const int firstRow = kChestPanel.boundingRect().top() + kDotSpacing;
+    for (int y = firstRow; y < kHalfwayRow; y += kDotSpacing) {
+        const bool twoDots = (y - firstRow) % (2 * kDotSpacing) == 0;
+        for (int dx = twoDots ? -kDotSpacing : 0; dx <= kDotSpacing; dx += 2 * kDotSpacing)
+            brush.Dot(QPoint(kFigureX + dx, y), robes.trim);
+    }
 }
 
 void DrawRobe(Brush& brush, const Robes& robes) {
@@ -168,11 +177,11 @@ void DrawRobe(Brush& brush, const Robes& robes) {
     DrawChestPanel(brush, robes);
 }
 
-void DrawHead(Brush& brush, QRgb hair) {
+void DrawHead(Brush& brush, QRgb brows) {
     brush.Outlined(kNeck, kSkin);
     brush.OutlinedOval(kFace, kSkin);
     for (const QRect& brow : kBrows)
-        brush.Plain(brow, hair == kSkin ? kShade : hair);
+        brush.Plain(brow, brows);
     for (const QRect& eye : kEyes)
         brush.Plain(eye, kOutline);
     brush.Plain(kNose, kShade);
@@ -182,7 +191,7 @@ void DrawKing(Brush& brush, const Robes& robes) {
     brush.OutlinedOval(kKingHair, kKingHairColour);
     DrawRobe(brush, robes);
     brush.Outlined(kCollar, kErmine);
-    for (QPoint spot : {QPoint(28, 31), QPoint(33, 33), QPoint(38, 31)})
+    for (QPoint spot : kErmineSpots)
         brush.Dot(spot, kOutline);
     DrawHead(brush, kKingHairColour);
     brush.Outlined(kBeard, kKingHairColour);
@@ -202,14 +211,14 @@ void DrawQueen(Brush& brush, const Robes& robes) {
     brush.Outlined(kCollar, robes.trim);
     for (QPoint bead : kNecklace)
         brush.Dot(bead, robes.lining);
-    DrawHead(brush, Olive);
+    DrawHead(brush, kDarkBrows);
     brush.Plain(kMouth, kLips);
     brush.Outlined(kQueenCrown, kGold);
     for (QPoint pearl : kPearls)
         brush.Dot(pearl, kSkin);
     brush.Outlined(kFlowerStem, Green);
     brush.Outlined(kLeaf, Green);
-    brush.OutlinedOval(kBloom, robes.lining == Red ? Fuchsia : Red);
+    brush.OutlinedOval(kBloom, robes.accent);
     brush.Plain(kBloomHeart, kGold);
 }
 
@@ -217,11 +226,11 @@ void DrawJack(Brush& brush, const Robes& robes) {
     brush.Outlined(kJackHair, kJackHairColour);
     DrawRobe(brush, robes);
     brush.Outlined(kCollar, robes.trim);
-    DrawHead(brush, kJackHairColour);
+    DrawHead(brush, kDarkBrows);
     brush.Plain(kMouth, kLips);
     brush.Outlined(kCap, robes.lining);
     brush.Outlined(kCapBrim, robes.trim);
-    brush.Outlined(kFeather, robes.trim == Yellow ? Red : Aqua);
+    brush.Outlined(kFeather, robes.accent);
     brush.Outlined(kStaff, kWood);
     brush.Outlined(kAxeHead, kSteel);
     brush.Outlined(kSpearPoint, kSteel);

@@ -1,7 +1,5 @@
 #include "faces.h"
 
-#include <QPainter>
-
 #include <array>
 
 #include "card_blank.h"
@@ -15,18 +13,12 @@ namespace tolvane {
 
 namespace {
 
-constexpr QPointF kAceCentre{35, 47.5};
-
 enum LayerColour { Ink, Paper };
 
 struct PipLayer {
     QSize size;
     LayerColour colour;
 };
-
-QPoint TopLeftForCentre(QPointF centre, QSize size) {
-    return {qRound(centre.x() - (size.width() - 1) / 2.0), qRound(centre.y() - (size.height() - 1) / 2.0)};
-}
 
 void DrawPips(QImage& card, int rank, Suit suit) {
     const QImage upright = SuitStamp(suit, kPipSize, SuitInk(suit));
@@ -35,8 +27,9 @@ void DrawPips(QImage& card, int rank, Suit suit) {
         Stamp(card, IsInLowerHalf(centre) ? upsideDown : upright, TopLeftForCentre(centre, kPipSize));
 }
 
-// The big pip of an Ace at the card's middle, and the Ace of Spades'
-// grander one: a white line runs inside its outline, round a second spade.
+// An Ace's big pip, drawn as layers of one suit symbol centred on the card,
+// largest first. The Ace of Spades is the grander one: a white line
+// runs just inside its outline.
 const std::array<PipLayer, 1> kPlainAce = {{{{31, 34}, Ink}}};
 const std::array<PipLayer, 3> kOrnateAce = {{{{35, 38}, Ink}, {{29, 32}, Paper}, {{27, 30}, Ink}}};
 
@@ -44,7 +37,7 @@ template <std::size_t N>
 void StampLayers(QImage& card, Suit suit, const std::array<PipLayer, N>& layers) {
     for (const PipLayer& layer : layers) {
         const QRgb colour = layer.colour == Ink ? SuitInk(suit) : palette::White;
-        Stamp(card, SuitStamp(suit, layer.size, colour), TopLeftForCentre(kAceCentre, layer.size));
+        Stamp(card, SuitStamp(suit, layer.size, colour), TopLeftForCentre(kCardCentre, layer.size));
     }
 }
 

@@ -3,14 +3,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "picture_catalogue.h"
-
 namespace tolvane {
 
 namespace {
 
-constexpr double kMiddleX = (kCardSize.width() - 1) / 2.0;
-constexpr double kMiddleY = (kCardSize.height() - 1) / 2.0;
+constexpr double kMiddleX = kCardCentre.x();
+constexpr double kMiddleY = kCardCentre.y();
 constexpr double kColumnOffset = 13;
 
 constexpr double kLeft = kMiddleX - kColumnOffset;
@@ -60,6 +58,10 @@ std::vector<QPointF> PipCentres(int rank) {
     case 10: return Plus(eightInColumns, {At(kCentre, kTenCentreRow), At(kCentre, -kTenCentreRow)});
     }
     throw std::out_of_range("pip rank " + std::to_string(rank) + " is outside 2..10");
+}
+
+QPoint TopLeftForCentre(QPointF centre, QSize size) {
+    return {qRound(centre.x() - (size.width() - 1) / 2.0), qRound(centre.y() - (size.height() - 1) / 2.0)};
 }
 
 bool IsInLowerHalf(QPointF centre) {

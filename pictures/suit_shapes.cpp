@@ -13,34 +13,32 @@ namespace tolvane {
 
 namespace {
 
-// Two round lobes on a point: the heart, and turned over, the spade's blade.
-QPainterPath LobesOnAPoint(double pointY) {
+QPainterPath Heart() {
     constexpr double kLobeRadius = 0.26;
     constexpr double kLobeCentreY = 0.28;
-    QPainterPath left, right, body;
-    left.addEllipse(QPointF(0.5 - kLobeRadius + 0.01, kLobeCentreY), kLobeRadius, kLobeRadius);
-    right.addEllipse(QPointF(0.5 + kLobeRadius - 0.01, kLobeCentreY), kLobeRadius, kLobeRadius);
-    body.moveTo(0.02, kLobeCentreY + 0.08);
-    body.cubicTo(0.08, 0.62, 0.4, 0.78, 0.5, pointY);
-    body.cubicTo(0.6, 0.78, 0.92, 0.62, 0.98, kLobeCentreY + 0.08);
-    body.lineTo(0.5, kLobeCentreY);
-    body.closeSubpath();
-    return left.united(right).united(body);
+    constexpr double kLobeOverlap = 0.01;
+    QPainterPath left, right, point;
+    left.addEllipse(QPointF(0.5 - kLobeRadius + kLobeOverlap, kLobeCentreY), kLobeRadius, kLobeRadius);
+    right.addEllipse(QPointF(0.5 + kLobeRadius - kLobeOverlap, kLobeCentreY), kLobeRadius, kLobeRadius);
+    point.moveTo(0.02, kLobeCentreY + 0.08);
+    point.cubicTo(0.08, 0.62, 0.4, 0.78, 0.5, 1.0);
+    point.cubicTo(0.6, 0.78, 0.92, 0.62, 0.98, kLobeCentreY + 0.08);
+    point.lineTo(0.5, kLobeCentreY);
+    point.closeSubpath();
+    return left.united(right).united(point);
 }
 
-// A stem that flares into a foot along the bottom edge.
-QPainterPath Stem(double topY, double footHalfWidth) {
+// The stem of club and spade, flaring into a foot along the bottom edge.
+QPainterPath Stem(double topY) {
+    constexpr double kHalfWidth = 0.05;
+    constexpr double kFootHalfWidth = 0.26;
     QPainterPath stem;
-    stem.moveTo(0.5 - 0.05, topY);
-    stem.quadTo(0.5 - 0.05, 0.95, 0.5 - footHalfWidth, 1.0);
-    stem.lineTo(0.5 + footHalfWidth, 1.0);
-    stem.quadTo(0.5 + 0.05, 0.95, 0.5 + 0.05, topY);
+    stem.moveTo(0.5 - kHalfWidth, topY);
+    stem.quadTo(0.5 - kHalfWidth, 0.95, 0.5 - kFootHalfWidth, 1.0);
+    stem.lineTo(0.5 + kFootHalfWidth, 1.0);
+    stem.quadTo(0.5 + kHalfWidth, 0.95, 0.5 + kHalfWidth, topY);
     stem.closeSubpath();
     return stem;
-}
-
-QPainterPath Heart() {
-    return LobesOnAPoint(1.0);
 }
 
 QPainterPath Diamond() {
@@ -54,9 +52,10 @@ QPainterPath Diamond() {
 }
 
 QPainterPath Spade() {
+    // The blade is a heart standing on its point, squat to leave room for the stem.
     constexpr double kBladeHeight = 0.8;
-    const QPainterPath blade = QTransform(1, 0, 0, -kBladeHeight, 0, kBladeHeight).map(LobesOnAPoint(1.0));
-    return blade.united(Stem(0.6, 0.26));
+    const QPainterPath blade = QTransform(1, 0, 0, -kBladeHeight, 0, kBladeHeight).map(Heart());
+    return blade.united(Stem(0.6));
 }
 
 QPainterPath Club() {
@@ -69,7 +68,7 @@ QPainterPath Club() {
     right.addEllipse(QPointF(1.0 - kSideLeafRadius, kSideLeafY), kSideLeafRadius, kSideLeafRadius);
     between.addPolygon(QPolygonF({QPointF(0.5, kTopLeafRadius), QPointF(kSideLeafRadius, kSideLeafY),
                                   QPointF(1.0 - kSideLeafRadius, kSideLeafY)}));
-    return top.united(left).united(right).united(between).united(Stem(0.55, 0.26));
+    return top.united(left).united(right).united(between).united(Stem(0.55));
 }
 
 }  // namespace

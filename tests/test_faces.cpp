@@ -4,6 +4,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "pictures/court_figures.h"
 #include "pictures/faces.h"
 #include "pictures/glyphs.h"
 #include "pictures/pip_layout.h"
@@ -182,6 +183,8 @@ void TestFaces::badArgumentsThrow_data() {
         QTest::addRow("rank text %d", rank) << rank << 2;
     for (int suit : {-1, 4})
         QTest::addRow("suit %d", suit) << suit << 3;
+    for (int rank : {10, 14})
+        QTest::addRow("court %d", rank) << rank << 4;
 }
 
 void TestFaces::badArgumentsThrow() {
@@ -192,6 +195,12 @@ void TestFaces::badArgumentsThrow() {
     case 1: ExpectOutOfRangeNaming(value, [](int v) { (void)PipCentres(v); }); break;
     case 2: ExpectOutOfRangeNaming(value, [](int v) { (void)RankText(v, 0xff000000); }); break;
     case 3: ExpectOutOfRangeNaming(value, [](int v) { (void)SuitShape(static_cast<Suit>(v)); }); break;
+    case 4:
+        ExpectOutOfRangeNaming(value, [](int v) {
+            QImage card(71, 96, QImage::Format_RGB32);
+            DrawCourtFigures(card, v, Hearts);
+        });
+        break;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <climits>
 #include <set>
 #include <stdexcept>
+#include <vector>
 
 #include "pictures/court_figures.h"
 #include "pictures/faces.h"
@@ -42,12 +43,9 @@ private slots:
     void rankTextFitsTheIndex_data();
     void rankTextFitsTheIndex();
     void rankTextsAllDiffer();
-    void pipLayoutsTurnOntoThemselves_data();
-    void pipLayoutsTurnOntoThemselves();
-    void pipsKeepApart_data();
-    void pipsKeepApart();
+    void pipLayouts_data();
+    void pipLayouts();
     void lowerPipsAreTheUpperOnesTurnedOver();
-    void cornersAreRoundedInWhite_data();
     void cornersAreRoundedInWhite();
     void badArgumentsThrow_data();
     void badArgumentsThrow();
@@ -107,35 +105,18 @@ void TestFaces::rankTextsAllDiffer() {
         QVERIFY2(seen.insert(BytesOf(RankText(rank, 0xff000000))).second, qPrintable(QString::number(rank)));
 }
 
-void TestFaces::pipLayoutsTurnOntoThemselves_data() {
-    QTest::addColumn<int>("rank");
-    for (int rank = 2; rank <= 10; ++rank)
-        if (rank != 7)
-            QTest::addRow("%d", rank) << rank;
-}
-
-void TestFaces::pipLayoutsTurnOntoThemselves() {
-    // Every pip layout but the 7's looks the same either way up.
-    QFETCH(int, rank);
-    std::set<std::pair<double, double>> centres, turned;
-    for (QPointF centre : PipCentres(rank)) {
-        centres.insert({centre.x(), centre.y()});
-        turned.insert({70 - centre.x(), 95 - centre.y()});
-    }
-    QCOMPARE(centres.size(), std::size_t(rank));
-    QVERIFY(centres == turned);
-}
-
-void TestFaces::pipsKeepApart_data() {
+void TestFaces::pipLayouts_data() {
     QTest::addColumn<int>("rank");
     for (int rank = 2; rank <= 10; ++rank)
         QTest::addRow("%d", rank) << rank;
 }
 
-void TestFaces::pipsKeepApart() {
-    // Pip boxes, grown by a pixel, never overlap, so no two pips touch.
+void TestFaces::pipLayouts() {
+    // One pip per rank, boxes that stay a pixel apart so no two pips touch,
+    // and every layout but the 7's the same either way up.
     QFETCH(int, rank);
-    const auto centres = PipCentres(rank);
+    const std::vector<QPointF> centres = PipCentres(rank);
+    QCOMPARE(centres.size(), std::size_t(rank));
     auto box = [](QPointF centre) {
         const QSizeF grown = QSizeF(kPipSize) + QSizeF(2, 2);
         return QRectF(centre - QPointF(grown.width() / 2, grown.height() / 2), grown);
@@ -144,6 +125,12 @@ void TestFaces::pipsKeepApart() {
         for (std::size_t j = i + 1; j < centres.size(); ++j)
             QVERIFY2(!box(centres[i]).intersects(box(centres[j]).adjusted(0.5, 0.5, -0.5, -0.5)),
                      qPrintable(QString("pips %1 and %2").arg(i).arg(j)));
+    std::set<std::pair<double, double>> places, turned;
+    for (QPointF centre : centres) {
+        places.insert({centre.x(), centre.y()});
+        turned.insert({70 - centre.x(), 95 - centre.y()});
+    }
+    QCOMPARE(places == turned, rank != 7);
 }
 
 void TestFaces::lowerPipsAreTheUpperOnesTurnedOver() {
@@ -156,20 +143,15 @@ void TestFaces::lowerPipsAreTheUpperOnesTurnedOver() {
     }
 }
 
-void TestFaces::cornersAreRoundedInWhite_data() {
-    QTest::addColumn<int>("card");
-    for (int card = 1; card <= 52; ++card)
-        QTest::addRow("%d", card) << card;
-}
-
 void TestFaces::cornersAreRoundedInWhite() {
-    QFETCH(int, card);
-    const QImage face = DrawFace(card);
-    const int r = face.width() - 1, b = face.height() - 1;
-    for (QPoint corner : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)})
-        QCOMPARE(face.pixel(corner), kWhite);
-    for (QPoint edge : {QPoint(r / 2, 0), QPoint(0, b / 2), QPoint(r, b / 2), QPoint(r / 2, b)})
-        QVERIFY2(face.pixel(edge) != kWhite, "the border runs along every edge");
+    for (int card = 1; card <= 52; ++card) {
+        const QImage face = DrawFace(card);
+        const int r = face.width() - 1, b = face.height() - 1;
+        for (QPoint corner : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)})
+            QCOMPARE(face.pixel(corner), kWhite);
+        for (QPoint edge : {QPoint(r / 2, 0), QPoint(0, b / 2), QPoint(r, b / 2), QPoint(r / 2, b)})
+            QVERIFY2(face.pixel(edge) != kWhite, qPrintable(QString("card %1 lacks a border").arg(card)));
+    }
 }
 
 void TestFaces::badArgumentsThrow_data() {

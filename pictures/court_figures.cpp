@@ -1,12 +1,12 @@
 #include "court_figures.h"
 
-#include <QPainter>
 #include <QPolygon>
 
 #include <array>
 #include <stdexcept>
 #include <string>
 
+#include "outline_brush.h"
 #include "palette.h"
 #include "stamp.h"
 #include "suit_shapes.h"
@@ -41,7 +41,6 @@ constexpr std::array<Robes, 4> kRobesBySuit = {{
     {Purple, Silver, Teal, Aqua},     // Spades
 }};
 
-constexpr QRgb kOutline = Black;
 constexpr QRgb kSkin = White;
 constexpr QRgb kLips = Red;
 constexpr QRgb kShade = Grey;
@@ -112,55 +111,14 @@ const QPolygon kLeaf{{{20, 27}, {23, 24}, {24, 26}}};
 const QRect kBloom{15, 13, 9, 8};
 const QRect kBloomHeart{18, 16, 3, 2};
 
-class Brush {
-public:
-    explicit Brush(QImage& card) : painter_(&card) { painter_.setRenderHint(QPainter::Antialiasing, false); }
-
-    void Outlined(const QPolygon& shape, QRgb fill) {
-        Use(fill, kOutline);
-        painter_.drawPolygon(shape);
-    }
-    void Outlined(const QRect& box, QRgb fill) {
-        Use(fill, kOutline);
-        painter_.drawRect(box.adjusted(0, 0, -1, -1));
-    }
-    void OutlinedOval(const QRect& box, QRgb fill) {
-        Use(fill, kOutline);
-        painter_.drawEllipse(box.adjusted(0, 0, -1, -1));
-    }
-    void Plain(const QRect& box, QRgb fill) { painter_.fillRect(box, QColor::fromRgb(fill)); }
-    void Plain(const QPolygon& shape, QRgb fill) {
-        painter_.setPen(Qt::NoPen);
-        painter_.setBrush(QColor::fromRgb(fill));
-        painter_.drawPolygon(shape);
-    }
-    void Dot(QPoint at, QRgb colour) { Plain(QRect(at, QSize(1, 1)), colour); }
-    void Polyline(const QPolygon& line, QRgb colour) {
-        painter_.setPen(QColor::fromRgb(colour));
-        painter_.drawPolyline(line);
-    }
-    void Line(QPoint from, QPoint to, QRgb colour) {
-        painter_.setPen(QColor::fromRgb(colour));
-        painter_.drawLine(from, to);
-    }
-
-private:
-    void Use(QRgb fill, QRgb outline) {
-        painter_.setPen(QColor::fromRgb(outline));
-        painter_.setBrush(QColor::fromRgb(fill));
-    }
-
-    QPainter painter_;
-};
-
-void DrawFrame(Brush& brush, const Robes& robes) {
+void DrawFrame(OutlineBrush& brush, const Robes& robes) {
     brush.Outlined(kFrame, White);
-    brush.Line(kFrame.topLeft() + QPoint(1, 1), kFrame.topRight() + QPoint(-1, 1), robes.trim);
+    brush.Polyline(QPolygon({kFrame.topLeft() + QPoint(1, 1), kFrame.topRight() + QPoint(-1, 1)}), robes.trim);
 }
 
 // The panel down the chest, dotted like brocade: rows of two dots and of
 // one dot take turns.
-void DrawChestPanel(Brush& brush, const Robes& robes) {
+void DrawChestPanel(OutlineBrush& brush, const Robes& robes) {
     constexpr int kDotSpacing = 2;
     brush.Outlined(kChestPanel, robes.lining);
     const int firstRow = kChestPanel.boundingRect().top() + kDotSpacing;
@@ -171,13 +129,13 @@ void DrawChestPanel(Brush& brush, const Robes& robes) {
     }
 }
 
-void DrawRobe(Brush& brush, const Robes& robes) {
+void DrawRobe(OutlineBrush& brush, const Robes& robes) {
     brush.Outlined(kShoulders, robes.robe);
     brush.Polyline(kShoulderSeam, robes.trim);
     DrawChestPanel(brush, robes);
 }
 
-void DrawHead(Brush& brush, QRgb brows) {
+void DrawHead(OutlineBrush& brush, QRgb brows) {
     brush.Outlined(kNeck, kSkin);
     brush.OutlinedOval(kFace, kSkin);
     for (const QRect& brow : kBrows)
@@ -187,7 +145,7 @@ void DrawHead(Brush& brush, QRgb brows) {
     brush.Plain(kNose, kShade);
 }
 
-void DrawKing(Brush& brush, const Robes& robes) {
+void DrawKing(OutlineBrush& brush, const Robes& robes) {
     brush.OutlinedOval(kKingHair, kKingHairColour);
     DrawRobe(brush, robes);
     brush.Outlined(kCollar, kErmine);
@@ -205,7 +163,7 @@ void DrawKing(Brush& brush, const Robes& robes) {
     brush.Outlined(kSwordGuard, kGold);
 }
 
-void DrawQueen(Brush& brush, const Robes& robes) {
+void DrawQueen(OutlineBrush& brush, const Robes& robes) {
     brush.OutlinedOval(kQueenHair, kQueenHairColour);
     DrawRobe(brush, robes);
     brush.Outlined(kCollar, robes.trim);
@@ -222,7 +180,7 @@ void DrawQueen(Brush& brush, const Robes& robes) {
     brush.Plain(kBloomHeart, kGold);
 }
 
-void DrawJack(Brush& brush, const Robes& robes) {
+void DrawJack(OutlineBrush& brush, const Robes& robes) {
     brush.Outlined(kJackHair, kJackHairColour);
     DrawRobe(brush, robes);
     brush.Outlined(kCollar, robes.trim);
@@ -238,7 +196,7 @@ void DrawJack(Brush& brush, const Robes& robes) {
 
 // The hand on the left grips what the figure holds; the other rests on the
 // chest.
-void DrawArms(Brush& brush, const Robes& robes) {
+void DrawArms(OutlineBrush& brush, const Robes& robes) {
     brush.Outlined(kHoldingSleeve, robes.robe);
     brush.Outlined(kHoldingCuff, robes.trim);
     brush.OutlinedOval(kHoldingHand, kSkin);
@@ -248,7 +206,7 @@ void DrawArms(Brush& brush, const Robes& robes) {
 }
 
 void DrawUpperFigure(QImage& card, int rank, const Robes& robes) {
-    Brush brush(card);
+    OutlineBrush brush(card);
     DrawFrame(brush, robes);
     switch (rank) {
     case Jack: DrawJack(brush, robes); break;
@@ -256,7 +214,7 @@ void DrawUpperFigure(QImage& card, int rank, const Robes& robes) {
     case King: DrawKing(brush, robes); break;
     }
     DrawArms(brush, robes);
-    brush.Line(QPoint(kFrame.left(), kHalfwayRow), QPoint(kFrame.right(), kHalfwayRow), kOutline);
+    brush.Polyline(QPolygon({QPoint(kFrame.left(), kHalfwayRow), QPoint(kFrame.right(), kHalfwayRow)}), kOutline);
 }
 
 }  // namespace

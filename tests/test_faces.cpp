@@ -47,6 +47,7 @@ private slots:
     void pipLayouts();
     void lowerPipsAreTheUpperOnesTurnedOver();
     void cornersAreRoundedInWhite();
+    void eachSuitsCourtsWearTheirOwnColours();
     void badArgumentsThrow_data();
     void badArgumentsThrow();
 };
@@ -151,6 +152,21 @@ void TestFaces::cornersAreRoundedInWhite() {
             QCOMPARE(face.pixel(corner), kWhite);
         for (QPoint edge : {QPoint(r / 2, 0), QPoint(0, b / 2), QPoint(r, b / 2), QPoint(r / 2, b)})
             QVERIFY2(face.pixel(edge) != kWhite, qPrintable(QString("card %1 lacks a border").arg(card)));
+    }
+}
+
+void TestFaces::eachSuitsCourtsWearTheirOwnColours() {
+    for (int rank = Jack; rank <= King; ++rank) {
+        std::set<std::set<QRgb>> outfits;
+        for (int suit = Clubs; suit <= Spades; ++suit) {
+            const QImage face = DrawFace(suit * 13 + rank);
+            std::set<QRgb> colours;
+            for (int y = 0; y < face.height(); ++y)
+                for (int x = 0; x < face.width(); ++x)
+                    colours.insert(face.pixel(x, y));
+            QVERIFY2(colours.size() >= 8, "a court card is richly coloured");
+            QVERIFY2(outfits.insert(colours).second, qPrintable(QString("rank %1 suit %2").arg(rank).arg(suit)));
+        }
     }
 }
 

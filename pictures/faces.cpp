@@ -28,10 +28,13 @@ void DrawPips(QImage& card, int rank, Suit suit) {
 }
 
 // An Ace's big pip, drawn as layers of one suit symbol centred on the card,
-// largest first. The Ace of Spades is the grander one: a white line
-// runs just inside its outline.
+// largest first. The Ace of Spades is the grander one: a white line runs
+// just inside its outline, and a small spade ringed in white sits at its heart.
 const std::array<PipLayer, 1> kPlainAce = {{{{31, 34}, Ink}}};
-const std::array<PipLayer, 3> kOrnateAce = {{{{35, 38}, Ink}, {{29, 32}, Paper}, {{27, 30}, Ink}}};
+const std::array<PipLayer, 5> kOrnateAce = {{
+    {{35, 38}, Ink}, {{29, 32}, Paper}, {{27, 30}, Ink},  // the big spade and its inner line
+    {{13, 14}, Paper}, {{9, 10}, Ink},                    // the small spade at its heart
+}};
 
 template <std::size_t N>
 void StampLayers(QImage& card, Suit suit, const std::array<PipLayer, N>& layers) {

@@ -8,6 +8,8 @@
 
 #include "outline_brush.h"
 #include "palette.h"
+#include "picture_catalogue.h"
+#include "pip_layout.h"
 #include "stamp.h"
 #include "suit_shapes.h"
 
@@ -20,13 +22,12 @@ using namespace palette;
 // Everything below is laid out in the card's own pixels for the upper
 // figure; the lower figure is the upper one turned over.
 constexpr QRect kFrame{12, 5, 47, 86};
-constexpr int kHalfwayRow = 47;
-constexpr QRect kUpperHalf{0, 0, 71, kHalfwayRow + 1};
+constexpr int kHalfwayRow = kCardSize.height() / 2 - 1;
+constexpr QRect kUpperHalf{0, 0, kCardSize.width(), kHalfwayRow + 1};
 constexpr QPoint kSuitSymbolAt{46, 9};
-constexpr QSize kSuitSymbolSize{11, 12};
 
-// The colours that tell one suit's court from another's.
-// The accent colours the Queen's flower and the Jack's feather.
+// The colours that tell one suit's court from another's; the accent is for
+// the Queen's flower and the Jack's feather.
 struct Robes {
     QRgb robe;
     QRgb trim;
@@ -48,6 +49,7 @@ constexpr QRgb kGold = Yellow;
 constexpr QRgb kSteel = Silver;
 constexpr QRgb kWood = Maroon;
 constexpr QRgb kErmine = White;
+constexpr QRgb kLeafGreen = Green;
 
 // Hair by rank: the King's grey with age, the Queen's fair, the Jack's brown.
 constexpr QRgb kKingHairColour = Silver;
@@ -174,8 +176,8 @@ void DrawQueen(OutlineBrush& brush, const Robes& robes) {
     brush.Outlined(kQueenCrown, kGold);
     for (QPoint pearl : kPearls)
         brush.Dot(pearl, kSkin);
-    brush.Outlined(kFlowerStem, Green);
-    brush.Outlined(kLeaf, Green);
+    brush.Outlined(kFlowerStem, kLeafGreen);
+    brush.Outlined(kLeaf, kLeafGreen);
     brush.OutlinedOval(kBloom, robes.accent);
     brush.Plain(kBloomHeart, kGold);
 }
@@ -224,7 +226,7 @@ void DrawCourtFigures(QImage& card, int rank, Suit suit) {
         throw std::out_of_range("court rank " + std::to_string(rank) + " is outside 11..13");
     CheckSuit(suit);
     DrawUpperFigure(card, rank, kRobesBySuit[suit]);
-    Stamp(card, SuitStamp(suit, kSuitSymbolSize, SuitInk(suit)), kSuitSymbolAt);
+    Stamp(card, SuitStamp(suit, kPipSize, SuitInk(suit)), kSuitSymbolAt);
     CopyTurnedOver(card, kUpperHalf);
 }
 

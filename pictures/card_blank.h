@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QRgb>
+
+#include "deck/card.h"
+
+namespace tolvane {
+
+// The top-left corner index (rank text above a small suit symbol) lies in
+// this area; the bottom-right index is the same area turned over.
+inline constexpr QRect kCornerIndexArea{0, 0, 12, 30};
+
+// A white card of kCardSize with a one-pixel `border` and rounded corners,
+// white outside the rounding.
+QImage BlankCard(QRgb border);
+
+// Draws the corner index of `rank` and `suit` at the top left of `card` and
+// the same turned through 180 degrees at the bottom right.
+void DrawCornerIndices(QImage& card, int rank, Suit suit);
+
+}  // namespace tolvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QPainterPath>
+#include <QRgb>
+#include <QSize>
+
+#include "deck/card.h"
+
+namespace tolvane {
+
+// The one outline of each suit symbol, in a unit square (x and y 0..1, y
+// down), the symbol upright. Every size a symbol appears at is this path
+// scaled, so index, pip, ace and court symbols share one shape.
+const QPainterPath& SuitShape(Suit suit);
+
+// Black for Clubs and Spades, red for Diamonds and Hearts.
+QRgb SuitInk(Suit suit);
+
+// The suit symbol rasterised without antialiasing to `size`: opaque `colour`
+// on a fully transparent background, ready to be stamped onto a card.
+QImage SuitStamp(Suit suit, QSize size, QRgb colour);
+
+// Throws std::out_of_range naming `suit` unless it is a Suit value.
+void CheckSuit(int suit);
+
+}  // namespace tolvane

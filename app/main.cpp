@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QWidget>
+
+#include "window/frmTolvane.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Tolvane");
+    tolvane::frmTolvane window;
     window.show();
     return app.exec();
 }

@@ -1,0 +1,213 @@
+#include <QSignalSpy>
+#include <QTest>
+
+#include <stdexcept>
+
+#include "window/entry_list.h"
+#include "window/entry_selector.h"
+
+using namespace tolvane;
+
+namespace {
+
+const QStringList kEntries{"one", "two", "three", "four", "five"};
+
+template <class Control>
+void Fill(Control& control) {
+    control.Clear();
+    for (const QString& entry : kEntries)
+        control.AddItem(entry);
+}
+
+// Each case starts from a freshly filled control with `from` selected.
+void SelectionCases() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("reports");
+    QTest::newRow("none to first") << -1 << 0 << 1;
+    QTest::newRow("first to first") << 0 << 0 << 0;
+    QTest::newRow("first to last") << 0 << 4 << 1;
+    QTest::newRow("last to none") << 4 << -1 << 1;
+    QTest::newRow("none to none") << -1 << -1 << 0;
+}
+
+// SetSelectedIndex must have run the handler, exactly once and only on a
+// change, by the time it returns; the handler already sees the new index.
+template <class Control>
+void CheckSetSelectedIndex(int from, int to, int reports) {
+    QWidget window;
+    Control control(&window);
+    Fill(control);
+    control.SetSelectedIndex(from);
+    int handled = 0;
+    int seenByHandler = -2;
+    QObject::connect(&control, &Control::SelectionChanged, [&] {
+        ++handled;
+        seenByHandler = control.SelectedIndex();
+    });
+    control.SetSelectedIndex(to);
+    QCOMPARE(handled, reports);
+    QCOMPARE(control.SelectedIndex(), to);
+    if (reports > 0)
+        QCOMPARE(seenByHandler, to);
+}
+
+// Clear and AddItem never report, and leave no entry selected, however the
+// widget signals underneath.
+template <class Control>
+void CheckFillingIsSilent() {
+    QWidget window;
+    Control control(&window);
+    Fill(control);
+    control.SetSelectedIndex(2);
+    QSignalSpy reports(&control, &Control::SelectionChanged);
+    Fill(control);
+    QCOMPARE(reports.count(), 0);
+    QCOMPARE(control.SelectedIndex(), -1);
+    QCOMPARE(control.count(), kEntries.size());
+    // After a silent clear, selecting the entry that was selected before is a change.
+    control.SetSelectedIndex(2);
+    QCOMPARE(reports.count(), 1);
+}
+
+template <class Control>
+void CheckBadIndexIsNamed(int index) {
+    QWidget window;
+    Control control(&window);
+    Fill(control);
+    control.SetSelectedIndex(1);
+    try {
+        control.SetSelectedIndex(index);
+        QFAIL("no exception");
+    } catch (const std::out_of_range& error) {
+        QVERIFY2(QString(error.what()).contains(QString::number(index)), error.what());
+    }
+    QCOMPARE(control.SelectedIndex(), 1);
+}
+
+// A widget inside a shown, active window, so that it takes real input.
+template <class Control>
+struct ShownControl {
+    ShownControl() : control(&window) {
+        window.resize(200, 200);
+        control.setGeometry(10, 10, 150, 150);
+        Fill(control);
+        window.show();
+        window.activateWindow();
+    }
+    QWidget window;
+    Control control;
+};
+
+}  // namespace
+
+class TestEntryControls : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listSetSelectedIndex_data() { SelectionCases(); }
+    void listSetSelectedIndex() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, reports);
+        CheckSetSelectedIndex<EntryList>(from, to, reports);
+    }
+    void selectorSetSelectedIndex_data() { SelectionCases(); }
+    void selectorSetSelectedIndex() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, reports);
+        CheckSetSelectedIndex<EntrySelector>(from, to, reports);
+    }
+
+    void fillingIsSilent() {
+        CheckFillingIsSilent<EntryList>();
+        CheckFillingIsSilent<EntrySelector>();
+    }
+
+    void badIndexIsNamed_data() {
+        QTest::addColumn<int>("index");
+        QTest::newRow("below none") << -2;
+        QTest::newRow("one past the end") << 5;
+    }
+    void badIndexIsNamed() {
+        QFETCH(int, index);
+        CheckBadIndexIsNamed<EntryList>(index);
+        CheckBadIndexIsNamed<EntrySelector>(index);
+    }
+
+    void selectorEntryTextChecksItsIndex() {
+        QWidget window;
+        EntrySelector selector(&window);
+        Fill(selector);
+        QCOMPARE(selector.EntryText(4), QString("five"));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, selector.EntryText(5));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, selector.EntryText(-1));
+    }
+
+    void selectorCannotBeTypedInto() {
+        QWidget window;
+        EntrySelector selector(&window);
+        QVERIFY(!selector.isEditable());
+        QVERIFY(selector.lineEdit() == nullptr);
+    }
+
+    // Qt gives a list without a current entry one when it takes focus from
+    // the keyboard; that must neither select it nor report.
+    void listFocusInSelectsNothing() {
+        ShownControl<EntryList> shown;
+        QSignalSpy reports(&shown.control, &EntryList::SelectionChanged);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(&shown.control, &focusIn);
+        QCOMPARE(shown.control.SelectedIndex(), -1);
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void listReportsUserChangesOnce_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("down") << int(Qt::Key_Down) << 2;
+        QTest::newRow("up") << int(Qt::Key_Up) << 0;
+        QTest::newRow("end") << int(Qt::Key_End) << 4;
+        QTest::newRow("home") << int(Qt::Key_Home) << 0;
+    }
+    void listReportsUserChangesOnce() {
+        QFETCH(int, key);
+        QFETCH(int, expected);
+        ShownControl<EntryList> shown;
+        shown.control.SetSelectedIndex(1);
+        QSignalSpy reports(&shown.control, &EntryList::SelectionChanged);
+        QTest::keyClick(&shown.control, Qt::Key(key));
+        QCOMPARE(shown.control.SelectedIndex(), expected);
+        QCOMPARE(reports.count(), 1);
+    }
+
+    // Qt lets Ctrl+click and Ctrl+Space unselect the selected entry of a
+    // single-selection list; here the list keeps it.
+    void listKeepsItsSelection() {
+        ShownControl<EntryList> shown;
+        EntryList& list = shown.control;
+        list.SetSelectedIndex(3);
+        QSignalSpy reports(&list, &EntryList::SelectionChanged);
+        const QPoint centre = list.visualItemRect(list.item(3)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, centre);
+        QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(list.SelectedIndex(), 3);
+        QCOMPARE(reports.count(), 0);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+        QCOMPARE(list.SelectedIndex(), 0);
+        QCOMPARE(reports.count(), 1);
+    }
+
+    void selectorReportsUserChangesOnce() {
+        ShownControl<EntrySelector> shown;
+        shown.control.SetSelectedIndex(0);
+        QSignalSpy reports(&shown.control, &EntrySelector::SelectionChanged);
+        QTest::keyClick(&shown.control, Qt::Key_Down);
+        QCOMPARE(shown.control.SelectedIndex(), 1);
+        QCOMPARE(reports.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestEntryControls)
+#include "test_entry_controls.moc"

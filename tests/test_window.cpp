@@ -1,7 +1,3 @@
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -9,15 +5,15 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numeric>
 #include <stdexcept>
 
 #include "deck/card.h"
 #include "deck/deck.h"
 #include "pictures/picture_catalogue.h"
 #include "scripted_random.h"
-#include "window/frmTolvane.h"
-#include "window/image_box.h"
 #include "window/picture_number.h"
+#include "window_fixture.h"
 
 using namespace tolvane;
 
@@ -28,29 +24,6 @@ const double kJustBelowOne = std::nextafter(1.0, 0.0);
 QString Name(int card) {
     return QString::fromStdString(CardName(card));
 }
-
-// The window with its controls, shown and active so that it takes input.
-struct Shown {
-    explicit Shown(std::unique_ptr<RandomSource> random = std::make_unique<ClockRandomSource>())
-        : window(std::move(random)) {
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-    }
-
-    template <class Control>
-    Control* Find(const char* name) {
-        auto* control = window.findChild<Control*>(name);
-        if (control == nullptr)
-            throw std::logic_error(std::string("no control ") + name);
-        return control;
-    }
-    QListWidget* List() { return Find<QListWidget>("lstDeck"); }
-    QComboBox* Selector(const char* name) { return Find<QComboBox>(name); }
-    ImageBox* Box(const char* name) { return Find<ImageBox>(name); }
-
-    frmTolvane window;
-};
 
 QStringList Entries(const QListWidget& list) {
     QStringList entries;
@@ -94,32 +67,6 @@ void CheckCardBoxFollowsList(Shown& shown) {
 void CheckShowsPicture(ImageBox* box, PictureId id) {
     QCOMPARE(box->Picture(), FetchPicture(id));
     QCOMPARE(box->accessibleDescription(), QString("Picture %1").arg(id));
-}
-
-void ChooseWithMouse(QComboBox* selector, const QString& text) {
-    QTest::mouseClick(selector, Qt::LeftButton);
-    QAbstractItemView* popup = selector->view();
-    QTRY_VERIFY(popup->isVisible());
-    const QModelIndex entry = selector->model()->index(selector->findText(text), 0);
-    popup->scrollTo(entry, QAbstractItemView::PositionAtCenter);
-    // The popup ignores a button release that follows its opening too closely.
-    QTest::qWait(QApplication::doubleClickInterval() + 50);
-    const QPoint centre = popup->visualRect(entry).center();
-    QTest::mouseMove(popup->viewport(), centre);
-    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, centre);
-    QTRY_VERIFY(!popup->isVisible());
-}
-
-void ChooseWithKeyboard(QComboBox* selector, const QString& text) {
-    selector->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(selector, Qt::Key_F4);
-    QAbstractItemView* popup = selector->view();
-    QTRY_VERIFY(popup->isVisible());
-    QTest::keyClick(popup, Qt::Key_Home);
-    for (int step = 0; step < selector->findText(text); ++step)
-        QTest::keyClick(popup, Qt::Key_Down);
-    QTest::keyClick(popup, Qt::Key_Return);
-    QTRY_VERIFY(!popup->isVisible());
 }
 
 }  // namespace

@@ -9,16 +9,19 @@
 #include "image_box.h"
 #include "picture_number.h"
 #include "pictures/picture_catalogue.h"
+#include "pictures/program_icon.h"
 #include "window_layout.h"
 
 namespace tolvane {
 
 namespace {
 
+// `spokenName` is what a screen reader announces for the control.
 template <class Control>
-Control* NamedControl(QWidget* window, const char* name) {
+Control* NamedControl(QWidget* window, const char* name, const QString& spokenName) {
     auto* control = new Control(window);
     control->setObjectName(QString::fromLatin1(name));
+    control->setAccessibleName(spokenName);
     return control;
 }
 
@@ -33,8 +36,10 @@ void FillWithNumbers(EntrySelector& selector, PictureId first, PictureId last) {
 frmTolvane::frmTolvane(std::unique_ptr<RandomSource> random, QWidget* parent)
     : QWidget(parent), random_(std::move(random)) {
     setWindowTitle(QStringLiteral("Tolvane"));
+    setWindowIcon(ProgramIcon());
     CreateControls();
     PlaceControls();
+    SetTabOrder();
     ConnectHandlers();
     Handle(&frmTolvane::Form_Load);
 }
@@ -48,20 +53,32 @@ bool frmTolvane::Loading() const {
 }
 
 void frmTolvane::CreateControls() {
-    lstDeck = NamedControl<EntryList>(this, "lstDeck");
-    cmdShuffle = NamedControl<QPushButton>(this, "cmdShuffle");
+    lstDeck = NamedControl<EntryList>(this, "lstDeck", QStringLiteral("Deck"));
+    cmdShuffle = NamedControl<QPushButton>(this, "cmdShuffle", QStringLiteral("Shuffle"));
+    // No access key, and Enter pressed elsewhere in the window must not reach it.
     cmdShuffle->setText(QStringLiteral("Shuffle"));
-    comAll = NamedControl<EntrySelector>(this, "comAll");
-    comBack = NamedControl<EntrySelector>(this, "comBack");
-    imgCard = NamedControl<ImageBox>(this, "imgCard");
-    imgAll = NamedControl<ImageBox>(this, "imgAll");
-    imgBack = NamedControl<ImageBox>(this, "imgBack");
+    cmdShuffle->setAutoDefault(false);
+    cmdShuffle->setDefault(false);
+    comAll = NamedControl<EntrySelector>(this, "comAll", QStringLiteral("All pictures"));
+    comBack = NamedControl<EntrySelector>(this, "comBack", QStringLiteral("Card backs"));
+    imgCard = NamedControl<ImageBox>(this, "imgCard", QStringLiteral("Selected card"));
+    imgAll = NamedControl<ImageBox>(this, "imgAll", QStringLiteral("Chosen picture"));
+    imgBack = NamedControl<ImageBox>(this, "imgBack", QStringLiteral("Chosen card back"));
 }
 
 void frmTolvane::PlaceControls() {
     for (const ControlPlace& place : kControlPlaces)
         findChild<QWidget*>(QString::fromLatin1(place.control))->setGeometry(TwipsToPixels(place.twips, *this));
-    resize(TwipsToPixels(kClientArea, *this).size());
+    // The controls never move, so a larger frame would only show empty
+    // space: the window keeps its size.
+    setFixedSize(TwipsToPixels(kClientArea, *this).size());
+}
+
+void frmTolvane::SetTabOrder() {
+    setTabOrder(lstDeck, cmdShuffle);
+    setTabOrder(cmdShuffle, comAll);
+    setTabOrder(comAll, comBack);
+    lstDeck->setFocus();
 }
 
 void frmTolvane::ConnectHandlers() {

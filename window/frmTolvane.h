@@ -19,6 +19,8 @@ class ImageBox;
 // selected card's face; Shuffle reshuffles the deck with `random`; two
 // selectors show any card back or any of the program's pictures.
 // Constructing it runs the load sequence, so it is ready before it is shown.
+// The window has a fixed size and layout; keyboard focus starts in the list
+// and Tab runs list, Shuffle, all-pictures selector, back selector.
 // Its controls are found by objectName: lstDeck, cmdShuffle, comAll,
 // comBack, imgCard, imgAll and imgBack.
 class frmTolvane final : public QWidget {
@@ -34,6 +36,7 @@ public:
 private:
     void CreateControls();
     void PlaceControls();
+    void SetTabOrder();
     void ConnectHandlers();
     void Handle(void (frmTolvane::*handler)());
 

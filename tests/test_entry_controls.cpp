@@ -19,16 +19,20 @@ void Fill(Control& control) {
         control.AddItem(entry);
 }
 
-// Each case starts from a freshly filled control with `from` selected.
+// Each case starts from a freshly filled list or selector with `from` selected.
 void SelectionCases() {
+    QTest::addColumn<bool>("list");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
     QTest::addColumn<int>("reports");
-    QTest::newRow("none to first") << -1 << 0 << 1;
-    QTest::newRow("first to first") << 0 << 0 << 0;
-    QTest::newRow("first to last") << 0 << 4 << 1;
-    QTest::newRow("last to none") << 4 << -1 << 1;
-    QTest::newRow("none to none") << -1 << -1 << 0;
+    for (const bool list : {true, false}) {
+        const char* kind = list ? "list" : "selector";
+        QTest::addRow("%s: none to first", kind) << list << -1 << 0 << 1;
+        QTest::addRow("%s: first to first", kind) << list << 0 << 0 << 0;
+        QTest::addRow("%s: first to last", kind) << list << 0 << 4 << 1;
+        QTest::addRow("%s: last to none", kind) << list << 4 << -1 << 1;
+        QTest::addRow("%s: none to none", kind) << list << -1 << -1 << 0;
+    }
 }
 
 // SetSelectedIndex must have run the handler, exactly once and only on a
@@ -105,19 +109,16 @@ class TestEntryControls : public QObject {
     Q_OBJECT
 
 private slots:
-    void listSetSelectedIndex_data() { SelectionCases(); }
-    void listSetSelectedIndex() {
+    void setSelectedIndexReportsOnceOnChange_data() { SelectionCases(); }
+    void setSelectedIndexReportsOnceOnChange() {
+        QFETCH(bool, list);
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(int, reports);
-        CheckSetSelectedIndex<EntryList>(from, to, reports);
-    }
-    void selectorSetSelectedIndex_data() { SelectionCases(); }
-    void selectorSetSelectedIndex() {
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(int, reports);
-        CheckSetSelectedIndex<EntrySelector>(from, to, reports);
+        if (list)
+            CheckSetSelectedIndex<EntryList>(from, to, reports);
+        else
+            CheckSetSelectedIndex<EntrySelector>(from, to, reports);
     }
 
     void fillingIsSilent() {

@@ -56,10 +56,6 @@ private slots:
         QCOMPARE(icon.pixel(edge - 1, 0), qRgba(0, 0, 0, 0));
     }
 
-    void imagesAreDistinct() {
-        QVERIFY(DrawProgramIcon(IconImage::TwoColour32) != DrawProgramIcon(IconImage::Colour32));
-    }
-
     void iconPrefersTheColourImages() {
         const QIcon icon = ProgramIcon();
         QCOMPARE(icon.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32),

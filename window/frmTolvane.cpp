@@ -10,6 +10,7 @@
 #include "picture_number.h"
 #include "pictures/picture_catalogue.h"
 #include "pictures/program_icon.h"
+#include "program_identity.h"
 #include "window_layout.h"
 
 namespace tolvane {
@@ -35,7 +36,7 @@ void FillWithNumbers(EntrySelector& selector, PictureId first, PictureId last) {
 
 frmTolvane::frmTolvane(std::unique_ptr<RandomSource> random, QWidget* parent)
     : QWidget(parent), random_(std::move(random)) {
-    setWindowTitle(QStringLiteral("Tolvane"));
+    setWindowTitle(QString::fromLatin1(kProgramName));
     setWindowIcon(ProgramIcon());
     CreateControls();
     PlaceControls();
@@ -54,9 +55,10 @@ bool frmTolvane::Loading() const {
 
 void frmTolvane::CreateControls() {
     lstDeck = NamedControl<EntryList>(this, "lstDeck", QStringLiteral("Deck"));
-    cmdShuffle = NamedControl<QPushButton>(this, "cmdShuffle", QStringLiteral("Shuffle"));
-    // No access key, and Enter pressed elsewhere in the window must not reach it.
-    cmdShuffle->setText(QStringLiteral("Shuffle"));
+    const QString shuffle = QStringLiteral("Shuffle");  // no access key
+    cmdShuffle = NamedControl<QPushButton>(this, "cmdShuffle", shuffle);
+    cmdShuffle->setText(shuffle);
+    // Enter pressed elsewhere in the window must not press it.
     cmdShuffle->setAutoDefault(false);
     cmdShuffle->setDefault(false);
     comAll = NamedControl<EntrySelector>(this, "comAll", QStringLiteral("All pictures"));

@@ -6,14 +6,16 @@
 #include <exception>
 #include <iostream>
 
+#include "program_identity.h"
+
 namespace tolvane {
 
 namespace {
 
 [[noreturn]] void ReportAndEnd(QWidget* window, const QString& what) {
     std::cerr << "tolvane: internal error, the program ends: " << what.toStdString() << std::endl;
-    QMessageBox::critical(window, QStringLiteral("Tolvane"),
-                          QStringLiteral("Tolvane met an internal error and has to close.\n\n%1").arg(what));
+    const QString name = QString::fromLatin1(kProgramName);
+    QMessageBox::critical(window, name, QStringLiteral("%1 met an internal error and has to close.\n\n%2").arg(name, what));
     // _Exit rather than exit: static destructors must not run while Qt's
     // widgets and the handlers that failed are still on the stack.
     std::_Exit(EXIT_FAILURE);

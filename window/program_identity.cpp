@@ -9,7 +9,7 @@ QString ProgramVersion() {
 }
 
 void IdentifyProgram() {
-    QGuiApplication::setApplicationName(QStringLiteral("Tolvane"));
+    QGuiApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QGuiApplication::setApplicationVersion(ProgramVersion());
     QGuiApplication::setDesktopFileName(QStringLiteral("tolvane"));  // tolvane.desktop
 }

@@ -4,6 +4,9 @@
 
 namespace tolvane {
 
+// The program's name, as its window caption and in its messages.
+inline constexpr char kProgramName[] = "Tolvane";
+
 // The version the program reports, "major.minor" with two minor digits: "1.00".
 QString ProgramVersion();
 

@@ -1,10 +1,12 @@
 #include <QApplication>
-#include <QWidget>
+
+#include "window/frmTolvane.h"
+#include "window/program_identity.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Tolvane");
+    tolvane::IdentifyProgram();
+    tolvane::frmTolvane window;
     window.show();
     return app.exec();
 }

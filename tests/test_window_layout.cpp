@@ -1,0 +1,199 @@
+#include <QAccessible>
+#include <QPushButton>
+#include <QTest>
+
+#include <cmath>
+
+#include "pictures/picture_catalogue.h"
+#include "pictures/program_icon.h"
+#include "scripted_random.h"
+#include "window/program_identity.h"
+#include "window/window_layout.h"
+#include "window_fixture.h"
+
+using namespace tolvane;
+
+namespace {
+
+const double kJustBelowOne = std::nextafter(1.0, 0.0);
+constexpr double kInchesPerMetre = 1 / 0.0254;
+
+// Where each control stands at 96 dots per inch, in pixels.
+void PixelColumn() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("lstDeck") << "lstDeck" << QRect(8, 10, 227, 368);
+    QTest::newRow("cmdShuffle") << "cmdShuffle" << QRect(140, 386, 93, 33);
+    QTest::newRow("comAll") << "comAll" << QRect(242, 352, 71, 21);
+    QTest::newRow("comBack") << "comBack" << QRect(242, 220, 71, 21);
+    QTest::newRow("imgCard") << "imgCard" << QRect(242, 14, 71, 95);
+    QTest::newRow("imgBack") << "imgBack" << QRect(242, 122, 71, 95);
+    QTest::newRow("imgAll") << "imgAll" << QRect(242, 254, 71, 95);
+}
+
+const TwipRect& TwipsOf(const QString& control) {
+    for (const ControlPlace& place : kControlPlaces)
+        if (control == QLatin1String(place.control))
+            return place.twips;
+    throw std::logic_error("no place for " + control.toStdString());
+}
+
+QImage Grab(QWidget& window) {
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool ShowsPictureAt(const QImage& grab, QPoint topLeft, PictureId id) {
+    const QImage picture = FetchPicture(id).convertToFormat(QImage::Format_RGB32);
+    return grab.copy(QRect(topLeft, picture.size())) == picture;
+}
+
+QString Spoken(QWidget* control, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(control)->text(text);
+}
+
+}  // namespace
+
+class TestWindowLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twipsBecomePixelsThroughTheScreensDpi_data() {
+        PixelColumn();
+    }
+    void twipsBecomePixelsThroughTheScreensDpi() {
+        QFETCH(QString, control);
+        QFETCH(QRect, pixels);
+        QImage at96(1, 1, QImage::Format_RGB32);
+        at96.setDotsPerMeterX(qRound(96 * kInchesPerMetre));
+        at96.setDotsPerMeterY(qRound(96 * kInchesPerMetre));
+        QCOMPARE(TwipsToPixels(TwipsOf(control), at96), pixels);
+        QImage at144 = at96;
+        at144.setDotsPerMeterX(qRound(144 * kInchesPerMetre));
+        at144.setDotsPerMeterY(qRound(144 * kInchesPerMetre));
+        const QRect scaled = TwipsToPixels(TwipsOf(control), at144);
+        QCOMPARE(scaled.topLeft(), pixels.topLeft() * 3 / 2);
+        QVERIFY(std::abs(scaled.width() - pixels.width() * 1.5) <= 0.5);
+    }
+
+    void controlsStandAtTheirPlaces_data() {
+        PixelColumn();
+    }
+    void controlsStandAtTheirPlaces() {
+        QFETCH(QString, control);
+        QFETCH(QRect, pixels);
+        Shown shown;
+        QCOMPARE(shown.window.logicalDpiX(), 96);
+        QCOMPARE(shown.window.logicalDpiY(), 96);
+        QWidget* widget = shown.Find<QWidget>(qPrintable(control));
+        // An image box keeps its place but takes the size of its picture.
+        const auto* box = qobject_cast<ImageBox*>(widget);
+        const QSize size = box != nullptr ? box->Picture().size() : pixels.size();
+        QCOMPARE(widget->geometry(), QRect(pixels.topLeft(), size));
+        shown.window.resize(600, 700);
+        QCOMPARE(widget->geometry(), QRect(pixels.topLeft(), size));
+    }
+
+    void windowHasItsFixedClientSizeCaptionAndIcon() {
+        Shown shown;
+        QCOMPARE(shown.window.size(), QSize(323, 425));
+        QCOMPARE(shown.window.minimumSize(), QSize(323, 425));
+        QCOMPARE(shown.window.maximumSize(), QSize(323, 425));
+        QCOMPARE(shown.window.windowTitle(), QString("Tolvane"));
+        QCOMPARE(shown.window.windowIcon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32),
+                 DrawProgramIcon(IconImage::Colour16));
+    }
+
+    // The card reaches one pixel below its placed 95-pixel box, and does
+    // not touch the back picture below it.
+    void windowShowsThePicturesPixelForPixel() {
+        Shown shown;
+        const QImage grab = Grab(shown.window);
+        QVERIFY(ShowsPictureAt(grab, QPoint(242, 14), 1));
+        QVERIFY(ShowsPictureAt(grab, QPoint(242, 122), 53));
+        QVERIFY(ShowsPictureAt(grab, QPoint(242, 254), 1));
+    }
+
+    void smallPictureLeavesTheBackgroundShowing() {
+        Shown shown;
+        const QRgb background = shown.window.palette().color(QPalette::Window).rgb();
+        ChooseWithKeyboard(shown.Selector("comAll"), "71");
+        const QImage grab = Grab(shown.window);
+        QVERIFY(ShowsPictureAt(grab, QPoint(242, 254), 71));
+        const QRect placed(242, 254, 71, 95);
+        const QRect picture(placed.topLeft(), PictureSize(71));
+        for (int y = placed.top(); y <= placed.bottom(); ++y)
+            for (int x = placed.left(); x <= placed.right(); ++x)
+                if (!picture.contains(x, y))
+                    QCOMPARE(grab.pixel(x, y), background);
+        ChooseWithKeyboard(shown.Selector("comAll"), "1");
+        QVERIFY(ShowsPictureAt(Grab(shown.window), QPoint(242, 254), 1));
+    }
+
+    void tabRunsListShuffleAllBack() {
+        Shown shown;
+        QCOMPARE(QApplication::focusWidget(), shown.List());
+        const char* const order[] = {"cmdShuffle", "comAll", "comBack", "lstDeck"};
+        for (const char* next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), shown.Find<QWidget>(next));
+        }
+        QTest::mouseClick(shown.Box("imgCard"), Qt::LeftButton);  // image boxes take no focus
+        QCOMPARE(QApplication::focusWidget(), shown.List());
+    }
+
+    void enterInTheListDoesNotShuffle() {
+        auto random = std::make_unique<ScriptedRandom>(std::vector<double>{kJustBelowOne});
+        const ScriptedRandom& draws = *random;
+        Shown shown(std::move(random));
+        const Deck before = shown.window.CurrentDeck();
+        QTest::keyClick(shown.List(), Qt::Key_Return);
+        QTest::keyClick(shown.List(), Qt::Key_Enter);
+        QCOMPARE(draws.reseeds, 0);
+        QVERIFY(shown.window.CurrentDeck() == before);
+        QCOMPARE(shown.List()->currentRow(), 0);
+    }
+
+    void spaceOnTheFocusedButtonShuffles() {
+        auto random = std::make_unique<ScriptedRandom>(std::vector<double>{kJustBelowOne});
+        const ScriptedRandom& draws = *random;
+        Shown shown(std::move(random));
+        auto* shuffle = shown.Find<QPushButton>("cmdShuffle");
+        QVERIFY(!shuffle->isDefault() && !shuffle->autoDefault());
+        shuffle->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(shuffle, Qt::Key_Space);
+        QCOMPARE(draws.reseeds, 1);
+        QCOMPARE(shown.List()->item(0)->text(), QString("K of Spades"));
+    }
+
+    void everyControlHasASpokenName() {
+        Shown shown;
+        QSet<QString> names;
+        for (QWidget* control : shown.window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            names << Spoken(control, QAccessible::Name);
+        QCOMPARE(names.size(), 7);
+        QVERIFY(!names.contains(QString()));
+    }
+
+    void imageDescriptionsFollowThePictures() {
+        Shown shown(std::make_unique<ScriptedRandom>(std::vector<double>{kJustBelowOne}));
+        QCOMPARE(Spoken(shown.Box("imgCard"), QAccessible::Description), QString("A of Clubs"));
+        QCOMPARE(Spoken(shown.Box("imgBack"), QAccessible::Description), QString("Picture 53"));
+        QCOMPARE(Spoken(shown.Box("imgAll"), QAccessible::Description), QString("Picture 1"));
+        QTest::mouseClick(shown.Find<QPushButton>("cmdShuffle"), Qt::LeftButton);
+        ChooseWithKeyboard(shown.Selector("comBack"), "60");
+        ChooseWithKeyboard(shown.Selector("comAll"), "71");
+        QCOMPARE(Spoken(shown.Box("imgCard"), QAccessible::Description), QString("K of Spades"));
+        QCOMPARE(Spoken(shown.Box("imgBack"), QAccessible::Description), QString("Picture 60"));
+        QCOMPARE(Spoken(shown.Box("imgAll"), QAccessible::Description), QString("Picture 71"));
+    }
+
+    void programReportsItsVersion() {
+        QCOMPARE(ProgramVersion(), QString("1.00"));
+        IdentifyProgram();
+        QCOMPARE(QCoreApplication::applicationVersion(), QString("1.00"));
+        QCOMPARE(QCoreApplication::applicationName(), QString("Tolvane"));
+    }
+};
+
+QTEST_MAIN(TestWindowLayout)
+#include "test_window_layout.moc"

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "deck/random_source.h"
+#include "window/frmTolvane.h"
+#include "window/image_box.h"
+
+// The window with its controls, shown and active so that it takes input.
+struct Shown {
+    explicit Shown(std::unique_ptr<tolvane::RandomSource> random = std::make_unique<tolvane::ClockRandomSource>())
+        : window(std::move(random)) {
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+
+    template <class Control>
+    Control* Find(const char* name) {
+        auto* control = window.findChild<Control*>(name);
+        if (control == nullptr)
+            throw std::logic_error(std::string("no control ") + name);
+        return control;
+    }
+    QListWidget* List() { return Find<QListWidget>("lstDeck"); }
+    QComboBox* Selector(const char* name) { return Find<QComboBox>(name); }
+    tolvane::ImageBox* Box(const char* name) { return Find<tolvane::ImageBox>(name); }
+
+    tolvane::frmTolvane window;
+};
+
+// Opens the selector's popup with a click and clicks the entry reading `text`.
+inline void ChooseWithMouse(QComboBox* selector, const QString& text) {
+    QTest::mouseClick(selector, Qt::LeftButton);
+    QAbstractItemView* popup = selector->view();
+    QTRY_VERIFY(popup->isVisible());
+    const QModelIndex entry = selector->model()->index(selector->findText(text), 0);
+    popup->scrollTo(entry, QAbstractItemView::PositionAtCenter);
+    // The popup ignores a button release that follows its opening too closely.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    const QPoint centre = popup->visualRect(entry).center();
+    QTest::mouseMove(popup->viewport(), centre);
+    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, centre);
+    QTRY_VERIFY(!popup->isVisible());
+}
+
+// Opens the selector's popup with F4, walks down to `text` and presses Enter.
+inline void ChooseWithKeyboard(QComboBox* selector, const QString& text) {
+    selector->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(selector, Qt::Key_F4);
+    QAbstractItemView* popup = selector->view();
+    QTRY_VERIFY(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_Home);
+    for (int step = 0; step < selector->findText(text); ++step)
+        QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    QTRY_VERIFY(!popup->isVisible());
+}
+

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QListWidget>
+
+#include "selection_tracker.h"
+
+namespace tolvane {
+
+// A single-selection list of text entries, kept in the order they were added.
+// Entries count from 0; -1 means no entry is selected. SelectionChanged is
+// emitted once for each change of the selection, whether made by SetSelectedIndex
+// (before it returns) or by the user with mouse or keyboard, and never by
+// Clear, AddItem or the list taking keyboard focus. The user cannot unselect
+// the selected entry.
+class EntryList final : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit EntryList(QWidget* parent);
+
+    void Clear();  // afterwards no entry is selected
+    void AddItem(const QString& text);  // leaves the selection as it is
+    int SelectedIndex() const;
+    // Throws std::out_of_range naming `index` unless it is -1 or an entry.
+    void SetSelectedIndex(int index);
+
+signals:
+    void SelectionChanged();
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+
+private:
+    SelectionTracker tracker_;
+};
+
+}  // namespace tolvane

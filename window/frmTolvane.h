@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class QPushButton;
+
+#include "deck/deck.h"
+#include "deck/random_source.h"
+
+namespace tolvane {
+
+class EntryList;
+class EntrySelector;
+class ImageBox;
+
+// The program's one window. It lists the deck by card name and shows the
+// selected card's face; Shuffle reshuffles the deck with `random`; two
+// selectors show any card back or any of the program's pictures.
+// Constructing it runs the load sequence, so it is ready before it is shown.
+// The window has a fixed size and layout; keyboard focus starts in the list
+// and Tab runs list, Shuffle, all-pictures selector, back selector.
+// Its controls are found by objectName: lstDeck, cmdShuffle, comAll,
+// comBack, imgCard, imgAll and imgBack.
+class frmTolvane final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmTolvane(std::unique_ptr<RandomSource> random = std::make_unique<ClockRandomSource>(),
+                        QWidget* parent = nullptr);
+
+    const Deck& CurrentDeck() const;  // in the order listed
+    bool Loading() const;  // true only while the load sequence fills the selectors
+
+private:
+    void CreateControls();
+    void PlaceControls();
+    void SetTabOrder();
+    void ConnectHandlers();
+    void Handle(void (frmTolvane::*handler)());
+
+    void Form_Load();
+    void cmdShuffle_Click();
+    void lstDeck_Click();
+    void comAll_Click();
+    void comBack_Click();
+
+    void FillDeckList();
+    void ShowChosenPicture(const EntrySelector& selector, ImageBox& box);
+
+    std::unique_ptr<RandomSource> random_;
+    Deck colDeck;
+    bool bLoading = false;
+
+    EntryList* lstDeck = nullptr;
+    QPushButton* cmdShuffle = nullptr;
+    EntrySelector* comAll = nullptr;
+    EntrySelector* comBack = nullptr;
+    ImageBox* imgCard = nullptr;
+    ImageBox* imgAll = nullptr;
+    ImageBox* imgBack = nullptr;
+};
+
+}  // namespace tolvane

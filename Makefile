@@ -7,7 +7,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build run test test-asan clean
+.PHONY: all deps build run test test-asan bench clean
 
 all: build
 
@@ -34,6 +34,10 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# Times Tolvane against a bare Qt window with the same controls; reports only.
+bench: build
+	$(BUILD)/bench/tolvane_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,153 @@
+// Measures Tolvane against a bare Qt window with the same controls and prints
+// one table: start-up to the first painted frame, peak memory, drawing the
+// pictures, and the two busiest clicks. It reports; it never fails a build.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "baseline_window.h"
+#include "child_process.h"
+#include "pictures/picture_catalogue.h"
+#include "window/frmTolvane.h"
+#include "xvfb_server.h"
+
+namespace {
+
+constexpr int kProcessRuns = 41;
+constexpr int kPictureRuns = 31;
+constexpr int kClickRuns = 501;
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Median time of `work` in microseconds over `runs` calls.
+double MedianMicroseconds(int runs, const std::function<void(int)>& work) {
+    std::vector<double> times;
+    QElapsedTimer timer;
+    for (int run = 0; run < runs; ++run) {
+        timer.start();
+        work(run);
+        times.push_back(timer.nsecsElapsed() / 1000.0);
+    }
+    return Median(times);
+}
+
+struct Comparison {
+    double program = 0;
+    double baseline = 0;
+};
+
+struct StartupFigures {
+    Comparison milliseconds;
+    Comparison peakMiB;
+};
+
+// Runs the program and the baseline in turn, so both see the same machine.
+StartupFigures MeasureStartup(const std::vector<std::string>& environment) {
+    std::vector<double> programMs, baselineMs, programMiB, baselineMiB;
+    for (int run = 0; run < kProcessRuns; ++run) {
+        const ProcessCost program = RunToEnd(TOLVANE_STARTUP_PATH, environment);
+        const ProcessCost baseline = RunToEnd(BASELINE_STARTUP_PATH, environment);
+        programMs.push_back(program.wallMilliseconds);
+        baselineMs.push_back(baseline.wallMilliseconds);
+        programMiB.push_back(program.peakResidentMiB);
+        baselineMiB.push_back(baseline.peakResidentMiB);
+    }
+    return {{Median(programMs), Median(baselineMs)}, {Median(programMiB), Median(baselineMiB)}};
+}
+
+// Each run is a fresh process, so nothing drawn or set up before is reused.
+double AllPicturesFromColdMilliseconds() {
+    std::vector<double> times;
+    for (int run = 0; run < kPictureRuns; ++run) {
+        FILE* child = popen(PICTURES_COLD_PATH, "r");
+        double milliseconds = 0;
+        if (!child || std::fscanf(child, "%lf", &milliseconds) != 1)
+            throw std::runtime_error("cannot run " PICTURES_COLD_PATH);
+        pclose(child);
+        times.push_back(milliseconds);
+    }
+    return Median(times);
+}
+
+Comparison ShufflePressMicroseconds(tolvane::frmTolvane& window, BaselineWindow& baseline) {
+    auto* shuffle = window.findChild<QPushButton*>("cmdShuffle");
+    const QPixmap face = QPixmap::fromImage(tolvane::FetchPicture(1));
+    return {MedianMicroseconds(kClickRuns, [&](int) { shuffle->click(); }),
+            MedianMicroseconds(kClickRuns, [&](int) {
+                baseline.list.clear();
+                for (int i = 1; i <= 52; ++i)
+                    baseline.list.addItem(QString::number(i));
+                baseline.list.setCurrentRow(0);
+                baseline.card.setPixmap(face);
+            })};
+}
+
+Comparison SelectorChangeMicroseconds(tolvane::frmTolvane& window, BaselineWindow& baseline) {
+    auto* all = window.findChild<QComboBox*>("comAll");
+    const QPixmap picture = QPixmap::fromImage(tolvane::FetchPicture(60));
+    auto nextEntry = [](int run) { return 1 + run % 73; };
+    return {MedianMicroseconds(kClickRuns, [&](int run) { all->setCurrentIndex(nextEntry(run)); }),
+            MedianMicroseconds(kClickRuns, [&](int run) {
+                baseline.all.setCurrentIndex(nextEntry(run));
+                baseline.allPicture.setPixmap(picture);
+            })};
+}
+
+void PrintRow(const char* figure, const Comparison& value, const char* target) {
+    std::printf("%-44s %10.3f %10.3f %7.2f   %s\n", figure, value.program, value.baseline,
+                value.baseline > 0 ? value.program / value.baseline : 0.0, target);
+}
+
+void PrintStartup(const char* platform, const StartupFigures& figures) {
+    const std::string time = std::string("start to first frame, ") + platform + " (ms)";
+    const std::string memory = std::string("peak resident memory, ") + platform + " (MiB)";
+    PrintRow(time.c_str(), figures.milliseconds, "ratio <= 1.10");
+    PrintRow(memory.c_str(), figures.peakMiB, "program <= baseline + 3 MiB");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const StartupFigures offscreen = MeasureStartup({"QT_QPA_PLATFORM=offscreen"});
+    XvfbServer xvfb;
+    const bool haveX = !xvfb.display().empty();
+    const StartupFigures x11 =
+        haveX ? MeasureStartup({"QT_QPA_PLATFORM=xcb", "DISPLAY=" + xvfb.display()}) : StartupFigures{};
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    tolvane::frmTolvane window;
+    BaselineWindow baseline;
+    window.show();
+    baseline.show();
+    const double pictures = AllPicturesFromColdMilliseconds();
+    const Comparison shuffle = ShufflePressMicroseconds(window, baseline);
+    const Comparison selector = SelectorChangeMicroseconds(window, baseline);
+
+    std::printf("%-44s %10s %10s %7s   %s\n", "figure (median)", "tolvane", "baseline", "ratio", "target");
+    PrintStartup("offscreen", offscreen);
+    if (haveX)
+        PrintStartup("Xvfb", x11);
+    else
+        std::printf("(Xvfb not found: no X11 figures)\n");
+    std::printf("%-44s %10.3f %10s %7s   %s\n", "all 74 pictures drawn from cold (ms)", pictures, "-", "-",
+                "<= 5 ms");
+    PrintRow("Shuffle press (us)", shuffle, "program <= 1000 us");
+    PrintRow("selector change showing a picture (us)", selector, "program <= 1000 us");
+    std::printf("(%d process runs each, %d picture runs, %d clicks each)\n", kProcessRuns, kPictureRuns,
+                kClickRuns);
+    return 0;
+}

@@ -76,6 +76,8 @@ QPolygonF SwirlArm(QPointF centre, qreal startAngle) {
 // ---- Blue mosaic --------------------------------------------------------------
 
 constexpr int kTilePitch = 6;  // a tile and one line of grout
+constexpr int kTileColumns = (kCardSize.width() + kTilePitch - 1) / kTilePitch;
+constexpr int kTileRows = (kCardSize.height() + kTilePitch - 1) / kTilePitch;
 constexpr QRgb kGrout = 0xe6eef6;
 constexpr std::array<QRgb, 5> kTileBlues = {0x0b2a66, 0x14489c, 0x2a6fce, 0x5a9de6, 0xa3cdf4};
 constexpr std::uint32_t kMosaicSeed = 60;
@@ -206,17 +208,18 @@ void PaintRedSwirl(QImage& card) {
 }
 
 void PaintBlueMosaic(QImage& card) {
-    const int columns = (card.width() + kTilePitch - 1) / kTilePitch;
-    const int rows = (card.height() + kTilePitch - 1) / kTilePitch;
     // Shift the grid so the part tiles at opposite edges match.
-    const int left = (columns * kTilePitch - card.width()) / 2;
-    const int top = (rows * kTilePitch - card.height()) / 2;
-    for (int y = 0; y < card.height(); ++y) {
+    constexpr int left = (kTileColumns * kTilePitch - kCardSize.width()) / 2;
+    constexpr int top = (kTileRows * kTilePitch - kCardSize.height()) / 2;
+    std::array<QRgb, kTileColumns> rowOfTiles{};
+    for (int y = 0; y < kCardSize.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(card.scanLine(y));
         const int row = (y + top) / kTilePitch;
-        for (int x = 0; x < card.width(); ++x) {
-            const int column = (x + left) / kTilePitch;
-            const QRgb tile = TileColour(column, row, columns / 2, rows / 2);
+        if (y == 0 || (y + top) % kTilePitch == 0)
+            for (int column = 0; column < kTileColumns; ++column)
+                rowOfTiles[column] = TileColour(column, row, kTileColumns / 2, kTileRows / 2);
+        for (int x = 0; x < kCardSize.width(); ++x) {
+            const QRgb tile = rowOfTiles[(x + left) / kTilePitch];
             line[x] = TilePixel(tile, (x + left) % kTilePitch, (y + top) % kTilePitch);
         }
     }

@@ -1,6 +1,9 @@
 #include <QTest>
 
+#include <QDir>
+
 #include <climits>
+#include <set>
 #include <stdexcept>
 
 #include "pictures/backs.h"
@@ -59,6 +62,8 @@ class TestBacks : public QObject {
     Q_OBJECT
 
 private slots:
+    // First, while no back has been drawn in this process yet.
+    void drawingTheBacksStartsNoThreads();
     void idsOutsideTheBacksThrow_data();
     void idsOutsideTheBacksThrow();
     void eachBackShowsItsSubjectsColours_data();
@@ -67,6 +72,7 @@ private slots:
     void magentaOnlyAtTheCorners();
     void dottedBackIsFramedAndMirrored();
     void dottedBackDotsNeverShareAnEdge();
+    void mosaicTilesAreEachOneBlueInGrout();
     void roundShadeCoversOnlyItsDisc();
     void scatterIsSpreadAndRepeatable();
 };
@@ -158,6 +164,40 @@ void TestBacks::dottedBackDotsNeverShareAnEdge() {
             QVERIFY2(back.pixel(x + 1, y) != kBlack && back.pixel(x, y + 1) != kBlack,
                      qPrintable(QString("dots touch at (%1, %2)").arg(x).arg(y)));
         }
+}
+
+void TestBacks::mosaicTilesAreEachOneBlueInGrout() {
+    // Tiles of six pixels, the last row and column grout, the inner four by
+    // four lit on the first line and shaded on the last: the middle two by
+    // two of every tile is its own colour alone.
+    constexpr int kPitch = 6;
+    constexpr QRgb kGrout = 0xffe6eef6;
+    const QImage back = DrawBack(60);
+    std::set<QRgb> tileColours;
+    for (int top = 0; top + kPitch <= back.height(); top += kPitch)
+        for (int left = 0; left + kPitch <= back.width(); left += kPitch) {
+            const QRgb tile = back.pixel(left + 2, top + 2);
+            tileColours.insert(tile);
+            for (const QPoint inside : {QPoint(3, 2), QPoint(2, 3), QPoint(3, 3)})
+                QCOMPARE(back.pixel(QPoint(left, top) + inside), tile);
+            QCOMPARE(back.pixel(left + kPitch - 1, top + 2), kGrout);
+            QCOMPARE(back.pixel(left + 2, top + kPitch - 1), kGrout);
+        }
+    QCOMPARE(tileColours.size(), std::size_t{5});
+    for (QRgb tile : tileColours)
+        QVERIFY(IsTone(tile, Tone::Blue));
+}
+
+void TestBacks::drawingTheBacksStartsNoThreads() {
+    // Handing a fill to Qt's thread pool costs far more than the fill on a
+    // card this small; the designs avoid the kinds of fill that do it.
+    const auto threadCount = [] {
+        return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    };
+    const auto before = threadCount();
+    for (int id = 53; id <= 65; ++id)
+        (void)DrawBack(id);
+    QCOMPARE(threadCount(), before);
 }
 
 void TestBacks::roundShadeCoversOnlyItsDisc() {

@@ -41,7 +41,9 @@ QColor Faded(QColor colour, qreal opacity);
 // gradient that is not top-to-bottom, to its thread pool; on a card this
 // small the hand-over costs several times the fill itself. This brush is a
 // top-to-bottom gradient of one colour, which Qt blends in place. For the
-// same reason large round glows are shaded pixel by pixel, below.
+// same reason large round glows are shaded pixel by pixel, below. Small
+// shapes, a few pixels tall, stay in place anyway: give them a plain Faded
+// colour, which spares building the gradient's colour table.
 QBrush SeeThrough(QColor colour, qreal opacity);
 
 // Paints antialiased shapes with no outline until a pen is set.

@@ -179,7 +179,7 @@ void PaintEarth(QImage& card, QPainter& painter) {
     painter.setBrush(QColor(0x4c9a48));
     for (const Blob& land : kContinents)
         painter.drawEllipse(land.centre, land.rx, land.ry);
-    painter.setBrush(SeeThrough(Qt::white, 0.8));
+    painter.setBrush(Faded(Qt::white, 0.8));
     for (const Blob& cloud : kEarthClouds)
         painter.drawEllipse(cloud.centre, cloud.rx, cloud.ry);
     painter.restore();
@@ -232,7 +232,7 @@ void PaintAstronaut(QPainter& painter, QPointF chest, qreal tiltDegrees) {
                                                           {1.0, QColor(0x7a4210)}}));
     painter.drawEllipse(QPointF(0.5, -11), 5.6, 4.6);  // gold visor
     painter.setPen(Qt::NoPen);
-    painter.setBrush(SeeThrough(Qt::white, 0.8));
+    painter.setBrush(Faded(Qt::white, 0.8));
     painter.drawEllipse(QPointF(-2, -13), 1.6, 1.0);  // glint
     painter.restore();
 }
@@ -259,7 +259,7 @@ void PaintPalmIsland(QImage& card) {
     painter.fillRect(QRectF(0, kHorizon, kCardArea.width(), kCardArea.height() - kHorizon),
                      LinearGradient({0, kHorizon}, {0, kCardArea.height()},
                                     {{0.0, QColor(0x2bb3c0)}, {1.0, QColor(0x0b4a80)}}));
-    painter.setPen(QPen(SeeThrough(Qt::white, 0.55), 0.8, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(Faded(Qt::white, 0.55), 0.8, Qt::SolidLine, Qt::RoundCap));
     for (const Wave& wave : kWaves)
         painter.drawLine(wave.from, wave.from + QPointF(wave.length, 0));
     painter.setPen(Qt::NoPen);
@@ -306,7 +306,7 @@ void PaintDesertDuneWithMoon(QImage& card) {
     litSide.cubicTo({26, 84}, {36, 70}, crest);
     painter.setBrush(LinearGradient({0, crest.y()}, {0, 96}, {{0.0, QColor(0xffc27a)}, {1.0, QColor(0xe0893f)}}));
     painter.drawPath(litSide);
-    painter.setPen(QPen(SeeThrough(QColor(0xa65a2a), 0.6), 0.7));
+    painter.setPen(QPen(Faded(QColor(0xa65a2a), 0.6), 0.7));
     painter.setBrush(Qt::NoBrush);
     for (qreal y : {76.0, 83.0, 90.0}) {
         QPainterPath ripple({32 + (y - 76) * -0.6, y});

@@ -175,7 +175,7 @@ void PaintFrogFace(QPainter& painter) {
     painter.drawPath(smile);
     painter.setPen(Qt::NoPen);
     for (int side : {-1, 1}) {
-        painter.setBrush(SeeThrough(QColor(0xff7a8a), 0.6));
+        painter.setBrush(Faded(QColor(0xff7a8a), 0.6));
         painter.drawEllipse(Mirrored({-15, 44}, side), 3, 2);
         painter.setBrush(kFrogDark);
         painter.drawEllipse(Mirrored({-2.5, 38}, side), 0.8, 0.6);
@@ -214,11 +214,11 @@ void PaintWheel(QPainter& painter, QPointF centre, qreal radius) {
 void PaintRacingCar(QPainter& painter, const RacingCar& car) {
     painter.save();
     painter.translate(car.centre);
-    painter.setPen(QPen(SeeThrough(Qt::white, 0.6), 0.8, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(Faded(Qt::white, 0.6), 0.8, Qt::SolidLine, Qt::RoundCap));
     for (qreal y : {-5.0, -1.0, 3.0})
         painter.drawLine(QPointF(-31 - y, y), QPointF(-24, y));  // speed lines
     painter.setPen(Qt::NoPen);
-    painter.setBrush(SeeThrough(Qt::black, 0.25));
+    painter.setBrush(Faded(Qt::black, 0.25));
     painter.drawEllipse(QPointF(1, 8.5), 23, 2.5);  // shadow on the grass
 
     const QColor body(car.body);
@@ -280,7 +280,7 @@ void PaintTropicalFish(QImage& card) {
                                              {62, 26, -5}, {68, 14, 3}})
         PaintSeaweed(painter, root, height, sway);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(SeeThrough(Qt::white, 0.4));
+    painter.setBrush(Faded(Qt::white, 0.4));
     for (const Bubble& bubble : kBubbles)
         painter.drawEllipse(bubble.centre, bubble.radius, bubble.radius);
     for (const Fish& fish : kFishes)
@@ -307,7 +307,7 @@ void PaintToyFrog(QImage& card) {
     for (int side : {-1, 1})
         PaintFrogEye(painter, side);
     PaintFrogFace(painter);
-    painter.setBrush(SeeThrough(Qt::white, 0.45));
+    painter.setBrush(Faded(Qt::white, 0.45));
     painter.drawEllipse(QPointF(kFrogMiddle - 8, 33), 4, 1.6);  // shine on the plastic
 }
 

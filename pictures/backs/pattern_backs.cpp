@@ -161,6 +161,9 @@ constexpr std::array<Stripe, 6> kStripeRepeat = {{
 constexpr qreal kStripeAngle = -32;
 
 void PaintStripes(QPainter& painter) {
+    // The soft edges where two stripes meet each let a little of what lies
+    // below show through, so start from a known colour.
+    painter.fillRect(kCardArea, QColor(kStripeRepeat[0].colour));
     painter.save();
     painter.translate(kCardCentre);
     painter.rotate(kStripeAngle);

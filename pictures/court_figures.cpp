@@ -9,9 +9,9 @@
 #include "outline_brush.h"
 #include "palette.h"
 #include "picture_catalogue.h"
-#include "pip_layout.h"
 #include "stamp.h"
 #include "suit_shapes.h"
+#include "suit_stamps.h"
 
 namespace tolvane {
 
@@ -226,7 +226,7 @@ void DrawCourtFigures(QImage& card, int rank, Suit suit) {
         throw std::out_of_range("court rank " + std::to_string(rank) + " is outside 11..13");
     CheckSuit(suit);
     DrawUpperFigure(card, rank, kRobesBySuit[suit]);
-    Stamp(card, SuitStamp(suit, kPipSize, SuitInk(suit)), kSuitSymbolAt);
+    Stamp(card, PipStamp(suit), kSuitSymbolAt);
     CopyTurnedOver(card, kUpperHalf);
 }
 

@@ -258,9 +258,9 @@ void DrawDressedFigure(QImage& card, int rank, const Robes& robes) {
     const QImage& figure = UndressedFigureOf(rank);
     const auto from = ReadableRows(figure);
     const auto to = WritableRows(card);
-    for (int y = 0; y < figure.height(); ++y) {
+    for (int y = 0; y < kUpperFrame.height(); ++y) {
         QRgb* row = to[kUpperFrame.top() + y] + kUpperFrame.left();
-        for (int x = 0; x < figure.width(); ++x)
+        for (int x = 0; x < kUpperFrame.width(); ++x)
             row[x] = Dressed(from[y][x], robes);
     }
 }

@@ -1,15 +1,16 @@
 #include "card_blank.h"
 
-#include <QPainter>
-
+#include <algorithm>
 #include <array>
 #include <string_view>
 
 #include "glyphs.h"
 #include "palette.h"
 #include "picture_catalogue.h"
+#include "pixel_rows.h"
 #include "stamp.h"
 #include "suit_shapes.h"
+#include "suit_stamps.h"
 
 namespace tolvane {
 
@@ -24,7 +25,6 @@ constexpr int kRoundingSize = static_cast<int>(kRounding.size());
 constexpr int kIndexCentreX = 6;
 constexpr int kRankTextTop = 4;
 constexpr int kIndexSuitTop = 13;
-constexpr QSize kIndexSuitSize{9, 10};
 
 void DrawRoundedCorners(QImage& card, QRgb border) {
     const int right = card.width() - 1, bottom = card.height() - 1;
@@ -41,19 +41,18 @@ void DrawRoundedCorners(QImage& card, QRgb border) {
 
 void DrawStraightEdges(QImage& card, QRgb border) {
     const int right = card.width() - 1, bottom = card.height() - 1;
-    QPainter painter(&card);
-    painter.setPen(QColor::fromRgb(border));
-    painter.drawLine(kRoundingSize, 0, right - kRoundingSize, 0);
-    painter.drawLine(kRoundingSize, bottom, right - kRoundingSize, bottom);
-    painter.drawLine(0, kRoundingSize, 0, bottom - kRoundingSize);
-    painter.drawLine(right, kRoundingSize, right, bottom - kRoundingSize);
+    const auto rows = WritableRows(card);
+    for (int y : {0, bottom})
+        std::fill(rows[y] + kRoundingSize, rows[y] + right - kRoundingSize + 1, border);
+    for (int y = kRoundingSize; y <= bottom - kRoundingSize; ++y)
+        rows[y][0] = rows[y][right] = border;
 }
 
 void DrawTopLeftIndex(QImage& card, int rank, Suit suit) {
     const QRgb ink = SuitInk(suit);
     const QImage text = RankText(rank, ink);
     Stamp(card, text, QPoint(kIndexCentreX - text.width() / 2, kRankTextTop));
-    const QImage symbol = SuitStamp(suit, kIndexSuitSize, ink);
+    const QImage& symbol = IndexSuitStamp(suit);
     Stamp(card, symbol, QPoint(kIndexCentreX - symbol.width() / 2, kIndexSuitTop));
 }
 

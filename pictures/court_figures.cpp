@@ -9,9 +9,10 @@
 #include "outline_brush.h"
 #include "palette.h"
 #include "picture_catalogue.h"
-#include "pip_layout.h"
+#include "pixel_rows.h"
 #include "stamp.h"
 #include "suit_shapes.h"
+#include "suit_stamps.h"
 
 namespace tolvane {
 
@@ -34,6 +35,12 @@ struct Robes {
     QRgb lining;
     QRgb accent;
 };
+
+// Each rank's figure is drawn once with these stand-ins for the robe colours
+// and then dressed in each suit's colours by swapping them pixel for pixel;
+// that is exact because the figure is drawn without antialiasing. None of
+// them is a palette colour.
+constexpr Robes kStandInRobes = {0xff000001, 0xff000002, 0xff000003, 0xff000004};
 
 constexpr std::array<Robes, 4> kRobesBySuit = {{
     {Green, Yellow, Red, Red},        // Clubs
@@ -219,14 +226,53 @@ void DrawUpperFigure(QImage& card, int rank, const Robes& robes) {
     brush.Polyline(QPolygon({QPoint(kFrame.left(), kHalfwayRow), QPoint(kFrame.right(), kHalfwayRow)}), kOutline);
 }
 
+// The upper figure lies wholly inside this part of its frame.
+const QRect kUpperFrame = kFrame.intersected(kUpperHalf);
+
+QImage UndressedFigure(int rank) {
+    QImage card(kCardSize, QImage::Format_RGB32);
+    card.fill(White);
+    DrawUpperFigure(card, rank, kStandInRobes);
+    return card.copy(kUpperFrame);
+}
+
+const QImage& UndressedFigureOf(int rank) {
+    static const std::array<QImage, 3> kFigures = {UndressedFigure(Jack), UndressedFigure(Queen),
+                                                   UndressedFigure(King)};
+    return kFigures[rank - Jack];
+}
+
+QRgb Dressed(QRgb pixel, const Robes& robes) {
+    if (pixel == kStandInRobes.robe)
+        return robes.robe;
+    if (pixel == kStandInRobes.trim)
+        return robes.trim;
+    if (pixel == kStandInRobes.lining)
+        return robes.lining;
+    if (pixel == kStandInRobes.accent)
+        return robes.accent;
+    return pixel;
+}
+
+void DrawDressedFigure(QImage& card, int rank, const Robes& robes) {
+    const QImage& figure = UndressedFigureOf(rank);
+    const auto from = ReadableRows(figure);
+    const auto to = WritableRows(card);
+    for (int y = 0; y < kUpperFrame.height(); ++y) {
+        QRgb* row = to[kUpperFrame.top() + y] + kUpperFrame.left();
+        for (int x = 0; x < kUpperFrame.width(); ++x)
+            row[x] = Dressed(from[y][x], robes);
+    }
+}
+
 }  // namespace
 
 void DrawCourtFigures(QImage& card, int rank, Suit suit) {
     if (rank < Jack || rank > King)
         throw std::out_of_range("court rank " + std::to_string(rank) + " is outside 11..13");
     CheckSuit(suit);
-    DrawUpperFigure(card, rank, kRobesBySuit[suit]);
-    Stamp(card, SuitStamp(suit, kPipSize, SuitInk(suit)), kSuitSymbolAt);
+    DrawDressedFigure(card, rank, kRobesBySuit[suit]);
+    Stamp(card, PipStamp(suit), kSuitSymbolAt);
     CopyTurnedOver(card, kUpperHalf);
 }
 

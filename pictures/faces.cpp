@@ -8,6 +8,7 @@
 #include "pip_layout.h"
 #include "stamp.h"
 #include "suit_shapes.h"
+#include "suit_stamps.h"
 
 namespace tolvane {
 
@@ -21,10 +22,9 @@ struct PipLayer {
 };
 
 void DrawPips(QImage& card, int rank, Suit suit) {
-    const QImage upright = SuitStamp(suit, kPipSize, SuitInk(suit));
-    const QImage upsideDown = TurnedOver(upright);
     for (QPointF centre : PipCentres(rank))
-        Stamp(card, IsInLowerHalf(centre) ? upsideDown : upright, TopLeftForCentre(centre, kPipSize));
+        Stamp(card, IsInLowerHalf(centre) ? UpsideDownPipStamp(suit) : PipStamp(suit),
+              TopLeftForCentre(centre, kPipSize));
 }
 
 // An Ace's big pip, drawn as layers of one suit symbol centred on the card,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "deck/card.h"
+#include "pixel_rows.h"
 
 namespace tolvane {
 
@@ -65,10 +66,11 @@ int TextWidth(const std::vector<Glyph>& glyphs) {
 }
 
 void InkGlyph(QImage& text, const Glyph& glyph, int left, QRgb colour) {
+    const auto rows = WritableRows(text);
     for (int y = 0; y < kRankTextHeight; ++y)
         for (int x = 0; x < GlyphWidth(glyph); ++x)
             if (glyph[y][x] == '#')
-                text.setPixel(left + x, y, colour);
+                rows[y][left + x] = colour;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "palette.h"
+#include "pixel_rows.h"
 
 namespace tolvane {
 
@@ -54,10 +55,13 @@ void PaintPixelMap(QImage& image, QPoint origin, PixelMap rows) {
         return;
     if (!image.rect().contains(area))
         throw std::out_of_range("pixel map at " + Describe(origin) + " does not fit the picture");
-    for (int y = 0; y < area.height(); ++y)
+    const auto pixels = WritableRows(image);
+    for (int y = 0; y < area.height(); ++y) {
+        QRgb* row = pixels[origin.y() + y] + origin.x();
         for (int x = 0; x < area.width(); ++x)
             if (const char key = rows[y][x]; key != kSeeThrough)
-                image.setPixel(origin + QPoint(x, y), PixelMapColour(key));
+                row[x] = PixelMapColour(key);
+    }
 }
 
 }  // namespace tolvane

@@ -8,6 +8,7 @@
 
 #include "palette.h"
 #include "picture_catalogue.h"
+#include "pixel_rows.h"
 
 namespace tolvane {
 
@@ -57,9 +58,12 @@ QPainterPath Ring() {
 void MirrorTopLeftQuarter(QImage& image) {
     const int right = image.width() - 1;
     const int bottom = image.height() - 1;
-    for (int y = 0; y <= bottom; ++y)
+    const auto rows = WritableRows(image);
+    for (int y = 0; y <= bottom; ++y) {
+        const QRgb* quarterRow = rows[std::min(y, bottom - y)];
         for (int x = 0; x <= right; ++x)
-            image.setPixel(x, y, image.pixel(std::min(x, right - x), std::min(y, bottom - y)));
+            rows[y][x] = quarterRow[std::min(x, right - x)];
+    }
 }
 
 // A green card with a black edge and a lighter frame just inside it; the
@@ -79,7 +83,9 @@ QImage GreenCard() {
 }
 
 QImage CardMarkedWith(const QPainterPath& mark, QRgb ink, QRgb edge) {
-    QImage card = GreenCard();
+    // Both place-holders start from the same card, so it is drawn once.
+    static const QImage kGreenCard = GreenCard();
+    QImage card = kGreenCard;
     QPainter painter(&card);
     painter.setPen(QColor(edge));
     painter.setBrush(QColor(ink));

@@ -1,0 +1,45 @@
+#include "suit_stamps.h"
+
+#include <array>
+
+#include "pip_layout.h"
+#include "stamp.h"
+#include "suit_shapes.h"
+
+namespace tolvane {
+
+namespace {
+
+using StampPerSuit = std::array<QImage, 4>;
+
+template <typename Draw>
+StampPerSuit DrawForEachSuit(Draw draw) {
+    return {draw(Clubs), draw(Diamonds), draw(Hearts), draw(Spades)};
+}
+
+QImage InkedSuitStamp(Suit suit, QSize size) {
+    return SuitStamp(suit, size, SuitInk(suit));
+}
+
+}  // namespace
+
+const QImage& PipStamp(Suit suit) {
+    CheckSuit(suit);
+    static const StampPerSuit kStamps = DrawForEachSuit([](Suit each) { return InkedSuitStamp(each, kPipSize); });
+    return kStamps[suit];
+}
+
+const QImage& UpsideDownPipStamp(Suit suit) {
+    CheckSuit(suit);
+    static const StampPerSuit kStamps = DrawForEachSuit([](Suit each) { return TurnedOver(PipStamp(each)); });
+    return kStamps[suit];
+}
+
+const QImage& IndexSuitStamp(Suit suit) {
+    CheckSuit(suit);
+    static const StampPerSuit kStamps =
+        DrawForEachSuit([](Suit each) { return InkedSuitStamp(each, kIndexSuitSize); });
+    return kStamps[suit];
+}
+
+}  // namespace tolvane

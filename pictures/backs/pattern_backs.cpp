@@ -157,6 +157,7 @@ struct Stripe {
 constexpr std::array<Stripe, 6> kStripeRepeat = {{
     {6, 0xff8a1c}, {2, 0xffe2a0}, {4, 0xe2580c}, {2, 0xfff4dc}, {5, 0xffab3d}, {3, 0xb8420a}}};
 constexpr qreal kStripeAngle = -32;
+constexpr qreal kStripeUnderlap = 2;
 
 void PaintStripes(QPainter& painter) {
     painter.save();
@@ -166,7 +167,9 @@ void PaintStripes(QPainter& painter) {
     qreal y = -reach;
     for (int i = 0; y < reach; ++i) {
         const Stripe& stripe = kStripeRepeat[i % kStripeRepeat.size()];
-        painter.fillRect(QRectF(-reach, y, 2 * reach, stripe.width), QColor(stripe.colour));
+        // Each stripe runs on under the next: edge to edge, the two soft
+        // edges would leave a seam of whatever lay beneath.
+        painter.fillRect(QRectF(-reach, y, 2 * reach, stripe.width + kStripeUnderlap), QColor(stripe.colour));
         y += stripe.width;
     }
     painter.restore();

@@ -1,7 +1,6 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QThread>
-#include <QWindow>
 
 #include <cstdint>
 #include <functional>
@@ -84,7 +83,7 @@ public:
         static constexpr Kind kKinds[] = {
             {10, &RandomUser::ClickListRow},  {4, &RandomUser::ClickShuffle},
             {30, &RandomUser::PressKey},      {12, &RandomUser::TypeCharacter},
-            {10, &RandomUser::Tab},           {1, &RandomUser::ChooseWithMouse},
+            {10, &RandomUser::Tab},           {1, &RandomUser::ChooseEntryWithMouse},
             {3, &RandomUser::ClickBareSpot},  {1, &RandomUser::Resize},
             {1, &RandomUser::Minimise},
         };
@@ -103,6 +102,8 @@ public:
 
     // What the window shows that the model says it should not; empty if none.
     QString Mismatch() {
+        if (!stepProblem_.isEmpty())
+            return stepProblem_;
         if (const QString problem = DeckMismatch(); !problem.isEmpty())
             return problem;
         if (const QString problem = SelectorMismatch(*AllSelector(), model_.allIndex, WindowModel::AllEntries(), "imgAll");
@@ -116,10 +117,9 @@ public:
 
     QString RecentActions() const { return recent_.join(QStringLiteral("\n  ")); }
 
-    QString ExpectedState() const {
-        static constexpr const char* kFocusNames[] = {"lstDeck", "cmdShuffle", "comAll", "comBack"};
+    QString ExpectedState() {
         return QStringLiteral("focus on %1, list row %2, comAll entry %3, comBack entry %4%5")
-            .arg(kFocusNames[static_cast<int>(model_.focus)])
+            .arg(FocusWidget(model_.focus)->objectName())
             .arg(model_.row)
             .arg(model_.allIndex)
             .arg(model_.backIndex)
@@ -198,12 +198,12 @@ private:
         QTest::mouseClick(target, Qt::LeftButton, {}, spot);
     }
 
-    void ChooseWithMouse() {
+    void ChooseEntryWithMouse() {
         const bool all = Pick(0, 1) == 0;
         const QStringList entries = all ? WindowModel::AllEntries() : WindowModel::BackEntries();
         const int index = Pick(0, static_cast<int>(entries.size()) - 1);
         Describe(QStringLiteral("choose %1 in %2 with the mouse").arg(entries[index], all ? "comAll" : "comBack"));
-        ::ChooseWithMouse(all ? AllSelector() : BackSelector(), entries[index]);
+        ChooseWithMouse(all ? AllSelector() : BackSelector(), entries[index]);
         (all ? model_.allIndex : model_.backIndex) = index;
         model_.focus = all ? FocusControl::AllSelector : FocusControl::BackSelector;
     }
@@ -266,7 +266,10 @@ private:
         const int moved = (List()->SelectedIndex() - row) * direction;
         const int end = direction > 0 ? kLastCard - 1 : 0;
         const bool plausible = row == end ? moved == 0 : moved >= 1 && moved <= screenful;
-        model_.row = plausible ? row + moved * direction : -1;
+        if (plausible)
+            model_.row = row + moved * direction;
+        else
+            stepProblem_ = QStringLiteral("a page key moved the list from row %1 to %2").arg(row).arg(List()->SelectedIndex());
     }
 
     // Arrow keys on the button move focus on, as Tab and Shift+Tab do.
@@ -307,7 +310,7 @@ private:
     // then take the highlighted entry with Return or leave with Escape.
     void ChooseInPopup(const FocusedSelector& focused) {
         if (!QTest::qWaitFor([&] { return PopupOpen(focused.selector); })) {
-            Describe(QStringLiteral("(the popup did not open)"));
+            stepProblem_ = QStringLiteral("the popup did not open");
             return;
         }
         const int count = static_cast<int>(focused.entries.size());
@@ -329,7 +332,7 @@ private:
             *focused.index = highlighted;
         }
         if (!QTest::qWaitFor([&] { return !PopupOpen(focused.selector); }))
-            Describe(QStringLiteral("(the popup did not close)"));
+            stepProblem_ = QStringLiteral("the popup did not close");
     }
 
     void TypeCharacter() {
@@ -372,7 +375,7 @@ private:
         shown_.window.showNormal();
         shown_.window.activateWindow();
         if (!QTest::qWaitForWindowActive(&shown_.window))
-            Describe(QStringLiteral("(the window did not become active)"));
+            stepProblem_ = QStringLiteral("the restored window did not become active");
         model_.minimised = false;
     }
 
@@ -428,6 +431,7 @@ private:
     QSize windowSize_;
     QElapsedTimer lastSearched_;
     QStringList recent_;
+    QString stepProblem_;  // what went wrong within the last action
     std::map<PictureId, QImage> expectedPictures_;
 };
 
@@ -454,7 +458,7 @@ private slots:
             if (action > 0)
                 user.PerformOne();
             QCoreApplication::processEvents();
-            QString problem = QTest::currentTestFailed() ? QStringLiteral("a step failed") : user.Mismatch();
+            const QString problem = QTest::currentTestFailed() ? QStringLiteral("a step failed") : user.Mismatch();
             if (!problem.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3\nexpected: %4\nlast actions:\n  %5")
                                      .arg(seed).arg(action).arg(problem, user.ExpectedState(), user.RecentActions())));

@@ -42,6 +42,10 @@ void NewDeck(Deck& deck) {
 }
 
 int DrawPosition(double r, int n) {
+    if (n < 1)
+        throw std::out_of_range("cannot draw from " + std::to_string(n) + " cards");
+    if (!(r >= 0.0 && r < 1.0))
+        throw std::out_of_range("random value " + std::to_string(r) + " is outside [0, 1)");
     // For r a hair below 1, r * n + 1.0 can round up to n + 1 in double
     // precision (r = 1 - 2^-53 with n = 3 does), so the result is held to 1..n.
     const double k = std::floor(r * n + 1.0);

@@ -33,6 +33,8 @@ void NewDeck(Deck& deck);
 void ShuffleDeck(Deck& deck, RandomSource& random);
 
 // The position, 1..n, that a random value r in [0, 1) picks from n cards.
+// Throws std::out_of_range naming `n` if it is below 1, or `r` if it lies
+// outside [0, 1).
 int DrawPosition(double r, int n);
 
 }  // namespace tolvane

@@ -63,6 +63,8 @@ private slots:
     void addRejectsBadCards();
 
     void drawPositionStaysInRange();
+    void badDrawsThrow_data();
+    void badDrawsThrow();
     void scriptedShuffles_data();
     void scriptedShuffles();
     void shuffleWorkedByHand();
@@ -216,6 +218,31 @@ void TestDeck::drawPositionStaysInRange() {
         QCOMPARE(DrawPosition(kJustBelowOne, n), n);
         QCOMPARE(DrawPosition(std::nextafter(1.0f, 0.0f), n), n);
         QCOMPARE(DrawPosition(0.5, n), n / 2 + 1);
+    }
+}
+
+void TestDeck::badDrawsThrow_data() {
+    QTest::addColumn<double>("r");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("no cards") << 0.5 << 0 << "0";
+    QTest::newRow("-1 cards") << 0.5 << -1 << "-1";
+    QTest::newRow("INT_MIN cards") << 0.5 << INT_MIN << QString::number(INT_MIN);
+    QTest::newRow("r = 1") << 1.0 << 52 << "1.0";
+    QTest::newRow("r below 0") << -0.25 << 52 << "-0.25";
+    QTest::newRow("r not a number") << std::nan("") << 52 << "nan";
+}
+
+// A faulty random source must not pick a position outside the deck.
+void TestDeck::badDrawsThrow() {
+    QFETCH(double, r);
+    QFETCH(int, n);
+    QFETCH(QString, named);
+    try {
+        DrawPosition(r, n);
+        QFAIL("no exception");
+    } catch (const std::out_of_range& error) {
+        QVERIFY2(QString(error.what()).contains(named), error.what());
     }
 }
 

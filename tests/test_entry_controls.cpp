@@ -1,6 +1,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <climits>
 #include <stdexcept>
 
 #include "window/entry_list.h"
@@ -74,19 +75,29 @@ void CheckFillingIsSilent() {
     QCOMPARE(reports.count(), 1);
 }
 
-template <class Control>
-void CheckBadIndexIsNamed(int index) {
+// `call` must throw std::out_of_range naming `index` and leave the control's
+// entries and selection as they were.
+template <class Control, class Call>
+void CheckBadIndexIsNamed(int index, Call call) {
     QWidget window;
     Control control(&window);
     Fill(control);
     control.SetSelectedIndex(1);
+    QSignalSpy reports(&control, &Control::SelectionChanged);
     try {
-        control.SetSelectedIndex(index);
+        call(control, index);
         QFAIL("no exception");
     } catch (const std::out_of_range& error) {
         QVERIFY2(QString(error.what()).contains(QString::number(index)), error.what());
     }
     QCOMPARE(control.SelectedIndex(), 1);
+    QCOMPARE(control.count(), kEntries.size());
+    QCOMPARE(reports.count(), 0);
+}
+
+template <class Control>
+void SetSelected(Control& control, int index) {
+    control.SetSelectedIndex(index);
 }
 
 // A widget inside a shown, active window, so that it takes real input.
@@ -130,20 +141,29 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::newRow("below none") << -2;
         QTest::newRow("one past the end") << 5;
+        QTest::newRow("INT_MIN") << INT_MIN;
+        QTest::newRow("INT_MAX") << INT_MAX;
     }
     void badIndexIsNamed() {
         QFETCH(int, index);
-        CheckBadIndexIsNamed<EntryList>(index);
-        CheckBadIndexIsNamed<EntrySelector>(index);
+        CheckBadIndexIsNamed<EntryList>(index, SetSelected<EntryList>);
+        CheckBadIndexIsNamed<EntrySelector>(index, SetSelected<EntrySelector>);
     }
 
+    void selectorEntryTextChecksItsIndex_data() {
+        QTest::addColumn<int>("index");
+        QTest::newRow("none") << -1;
+        QTest::newRow("one past the end") << 5;
+        QTest::newRow("INT_MIN") << INT_MIN;
+        QTest::newRow("INT_MAX") << INT_MAX;
+    }
     void selectorEntryTextChecksItsIndex() {
+        QFETCH(int, index);
         QWidget window;
         EntrySelector selector(&window);
         Fill(selector);
         QCOMPARE(selector.EntryText(4), QString("five"));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, selector.EntryText(5));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, selector.EntryText(-1));
+        CheckBadIndexIsNamed<EntrySelector>(index, [](const EntrySelector& s, int i) { (void)s.EntryText(i); });
     }
 
     // Qt gives a list without a current entry one when it takes focus from

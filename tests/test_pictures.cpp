@@ -65,6 +65,16 @@ int CountInkShapes(const QImage& image, const QRect& area) {
     return shapes;
 }
 
+// Fetches the picture right after freeing an image of its size filled with
+// `leftover`, so that memory the picture is drawn into likely still holds it.
+QImage FetchOverLeftovers(PictureId id, QRgb leftover) {
+    {
+        QImage used(PictureSize(id), QImage::Format_RGB32);
+        used.fill(leftover);
+    }
+    return FetchPicture(id);
+}
+
 }  // namespace
 
 class TestPictures : public QObject {
@@ -89,6 +99,7 @@ private slots:
     void courtCardsAreDoubleHeaded();
     void picturesDifferFromEachOther();
     void fetchingTwiceGivesTheSamePicture();
+    void everyPixelIsDrawn();
 };
 
 void TestPictures::sizes_data() {
@@ -259,6 +270,13 @@ void TestPictures::picturesDifferFromEachOther() {
 void TestPictures::fetchingTwiceGivesTheSamePicture() {
     for (int id = 1; id <= 74; ++id)
         QCOMPARE(FetchPicture(id), FetchPicture(id));
+}
+
+// A pixel left undrawn shows whatever the memory held: a picture that
+// varies with it has one.
+void TestPictures::everyPixelIsDrawn() {
+    for (int id = 1; id <= 74; ++id)
+        QVERIFY2(FetchOverLeftovers(id, kBlack) == FetchOverLeftovers(id, kMagenta), qPrintable(QString::number(id)));
 }
 
 QTEST_APPLESS_MAIN(TestPictures)

@@ -25,27 +25,6 @@ QString Name(int card) {
     return QString::fromStdString(CardName(card));
 }
 
-QStringList Entries(const QListWidget& list) {
-    QStringList entries;
-    for (int row = 0; row < list.count(); ++row)
-        entries << list.item(row)->text();
-    return entries;
-}
-
-QStringList Entries(const QComboBox& selector) {
-    QStringList entries;
-    for (int index = 0; index < selector.count(); ++index)
-        entries << selector.itemText(index);
-    return entries;
-}
-
-QStringList Numbers(int first, int last) {
-    QStringList numbers;
-    for (int n = first; n <= last; ++n)
-        numbers << QString::number(n);
-    return numbers;
-}
-
 bool IsPermutationOfAllCards(const Deck& deck) {
     std::vector<int> items;
     for (int position = 1; position <= deck.Count(); ++position)

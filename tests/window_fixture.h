@@ -37,6 +37,28 @@ struct Shown {
     tolvane::frmTolvane window;
 };
 
+inline QStringList Entries(const QListWidget& list) {
+    QStringList entries;
+    for (int row = 0; row < list.count(); ++row)
+        entries << list.item(row)->text();
+    return entries;
+}
+
+inline QStringList Entries(const QComboBox& selector) {
+    QStringList entries;
+    for (int index = 0; index < selector.count(); ++index)
+        entries << selector.itemText(index);
+    return entries;
+}
+
+// The decimal texts of first..last, as the selectors list them.
+inline QStringList Numbers(int first, int last) {
+    QStringList numbers;
+    for (int n = first; n <= last; ++n)
+        numbers << QString::number(n);
+    return numbers;
+}
+
 // Opens the selector's popup with a click and clicks the entry reading `text`.
 inline void ChooseWithMouse(QComboBox* selector, const QString& text) {
     QTest::mouseClick(selector, Qt::LeftButton);
@@ -44,11 +66,15 @@ inline void ChooseWithMouse(QComboBox* selector, const QString& text) {
     QTRY_VERIFY(popup->isVisible());
     const QModelIndex entry = selector->model()->index(selector->findText(text), 0);
     popup->scrollTo(entry, QAbstractItemView::PositionAtCenter);
-    // The popup ignores a button release that follows its opening too closely.
-    QTest::qWait(QApplication::doubleClickInterval() + 50);
-    const QPoint centre = popup->visualRect(entry).center();
-    QTest::mouseMove(popup->viewport(), centre);
-    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, centre);
+    // The popup ignores a button release within the double-click interval
+    // of its opening; a coarse timer may run a twentieth late.
+    QTest::qWait(QApplication::doubleClickInterval() * 21 / 20 + 10);
+    // A popup taller than the screen may show its last entry only in part:
+    // click the part that shows.
+    const QRect shown = popup->visualRect(entry) & popup->viewport()->rect();
+    QVERIFY2(!shown.isEmpty(), qPrintable("entry " + text + " is out of sight"));
+    QTest::mouseMove(popup->viewport(), shown.center());
+    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, shown.center());
     QTRY_VERIFY(!popup->isVisible());
 }
 

@@ -8,6 +8,7 @@
 
 #include "pictures/backs.h"
 #include "pictures/backs/back_kit.h"
+#include "pixel_counts.h"
 
 using namespace tolvane;
 
@@ -44,14 +45,6 @@ double ShareOf(const QImage& image, Tone tone) {
         for (int x = 0; x < image.width(); ++x)
             count += IsTone(image.pixel(x, y), tone) ? 1 : 0;
     return static_cast<double>(count) / (image.width() * image.height());
-}
-
-int CountOf(const QImage& image, QRgb colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour ? 1 : 0;
-    return count;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "pictures/extras.h"
 #include "pictures/palette.h"
 #include "pictures/pixel_map.h"
+#include "pixel_counts.h"
 
 using namespace tolvane;
 
@@ -21,14 +22,6 @@ QString OutOfRangeMessage(const std::function<void()>& call) {
         return error.what();
     }
     return {};
-}
-
-int CountOf(const QImage& image, QRgb colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour ? 1 : 0;
-    return count;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "pictures/palette.h"
 #include "pictures/picture_catalogue.h"
+#include "pixel_counts.h"
 
 using namespace tolvane;
 
@@ -16,14 +17,6 @@ constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kRed = 0xffff0000;
 constexpr QRgb kMagenta = 0xffff00ff;
-
-std::set<QRgb> ColoursOf(const QImage& image) {
-    std::set<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    return colours;
-}
 
 bool IsRedSuit(int card) {
     return card >= 14 && card <= 39;

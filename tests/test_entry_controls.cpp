@@ -178,7 +178,8 @@ private slots:
     }
 
     // Qt lets Ctrl+click and Ctrl+Space unselect the selected entry of a
-    // single-selection list; here the list keeps it.
+    // single-selection list, and a click below the last entry clear the
+    // selection; here the list keeps it.
     void listKeepsItsSelection() {
         ShownControl<EntryList> shown;
         EntryList& list = shown.control;
@@ -187,6 +188,7 @@ private slots:
         const QPoint centre = list.visualItemRect(list.item(3)).center();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, centre);
         QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(4)).bottomLeft() + QPoint(5, 5));
         QCOMPARE(list.SelectedIndex(), 3);
         QCOMPARE(reports.count(), 0);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());

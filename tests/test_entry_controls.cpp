@@ -148,33 +148,9 @@ private slots:
         QFETCH(int, index);
         CheckBadIndexIsNamed<EntryList>(index, SetSelected<EntryList>);
         CheckBadIndexIsNamed<EntrySelector>(index, SetSelected<EntrySelector>);
-    }
-
-    void selectorEntryTextChecksItsIndex_data() {
-        QTest::addColumn<int>("index");
-        QTest::newRow("none") << -1;
-        QTest::newRow("one past the end") << 5;
-        QTest::newRow("INT_MIN") << INT_MIN;
-        QTest::newRow("INT_MAX") << INT_MAX;
-    }
-    void selectorEntryTextChecksItsIndex() {
-        QFETCH(int, index);
-        QWidget window;
-        EntrySelector selector(&window);
-        Fill(selector);
-        QCOMPARE(selector.EntryText(4), QString("five"));
-        CheckBadIndexIsNamed<EntrySelector>(index, [](const EntrySelector& s, int i) { (void)s.EntryText(i); });
-    }
-
-    // Qt gives a list without a current entry one when it takes focus from
-    // the keyboard; that must neither select it nor report.
-    void listFocusInSelectsNothing() {
-        ShownControl<EntryList> shown;
-        QSignalSpy reports(&shown.control, &EntryList::SelectionChanged);
-        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-        QApplication::sendEvent(&shown.control, &focusIn);
-        QCOMPARE(shown.control.SelectedIndex(), -1);
-        QCOMPARE(reports.count(), 0);
+        const auto entryText = [](const EntrySelector& selector, int i) { (void)selector.EntryText(i); };
+        CheckBadIndexIsNamed<EntrySelector>(index, entryText);
+        CheckBadIndexIsNamed<EntrySelector>(-1, entryText);  // no entry has the text of "none"
     }
 
     // Qt lets Ctrl+click and Ctrl+Space unselect the selected entry of a

@@ -27,16 +27,10 @@ constexpr int kActionsRecalled = 12;  // shown with a failure
 constexpr int kSearchPauseMs = 0;
 constexpr qint64 kPauseBetweenSearchesNs = (kSearchPauseMs + 1) * 1'000'000 + 50'000;
 
-std::uint64_t SeedFromEnvironment() {
+std::uint64_t FromEnvironment(const char* name, std::uint64_t otherwise) {
     bool given = false;
-    const std::uint64_t seed = qEnvironmentVariable("TOLVANE_RANDOM_SEED").toULongLong(&given);
-    return given ? seed : kDefaultSeed;
-}
-
-int ActionsFromEnvironment() {
-    bool given = false;
-    const int actions = qEnvironmentVariableIntValue("TOLVANE_RANDOM_ACTIONS", &given);
-    return given ? actions : kDefaultActions;
+    const std::uint64_t value = qEnvironmentVariable(name).toULongLong(&given);
+    return given ? value : otherwise;
 }
 
 // A key as the window system delivers it: to the open popup if there is
@@ -454,8 +448,8 @@ private slots:
 
     // Replay a failure with TOLVANE_RANDOM_SEED and TOLVANE_RANDOM_ACTIONS.
     void anySequenceOfUserActions() {
-        const std::uint64_t seed = SeedFromEnvironment();
-        const int actions = ActionsFromEnvironment();
+        const std::uint64_t seed = FromEnvironment("TOLVANE_RANDOM_SEED", kDefaultSeed);
+        const auto actions = static_cast<int>(FromEnvironment("TOLVANE_RANDOM_ACTIONS", kDefaultActions));
         qInfo("seed %llu, %d actions", static_cast<unsigned long long>(seed), actions);
         RandomUser user(seed);
         for (int action = 0; action <= actions; ++action) {

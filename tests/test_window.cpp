@@ -2,10 +2,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
-#include <numeric>
 #include <set>
 #include <stdexcept>
 
@@ -26,14 +24,11 @@ QString Name(int card) {
     return QString::fromStdString(CardName(card));
 }
 
-bool IsPermutationOfAllCards(const Deck& deck) {
-    std::vector<int> items;
+QStringList Names(const Deck& deck) {
+    QStringList names;
     for (int position = 1; position <= deck.Count(); ++position)
-        items.push_back(deck.Item(position));
-    std::sort(items.begin(), items.end());
-    std::vector<int> all(kLastCard);
-    std::iota(all.begin(), all.end(), kFirstCard);
-    return items == all;
+        names << Name(deck.Item(position));
+    return names;
 }
 
 // The card box shows the face, and names the card, of the deck position the
@@ -96,10 +91,9 @@ class TestWindow : public QObject {
 private slots:
     void idleStateAfterStartUp() {
         Shown shown;
-        QStringList names;
-        for (int card = kFirstCard; card <= kLastCard; ++card)
-            names << Name(card);
-        QCOMPARE(Entries(*shown.List()), names);
+        Deck ordered;
+        NewDeck(ordered);
+        QCOMPARE(Entries(*shown.List()), Names(ordered));
         QCOMPARE(shown.List()->SelectedIndex(), 0);
         CheckCardBoxFollowsList(shown);
         QCOMPARE(Entries(*shown.Selector("comBack")), Numbers(53, 65));
@@ -151,10 +145,7 @@ private slots:
         ChooseWithKeyboard(shown.Selector("comBack"), "60");
         for (int round = 0; round < 2; ++round) {
             QTest::mouseClick(shown.Find<QPushButton>("cmdShuffle"), Qt::LeftButton);
-            const Deck& deck = shown.window.CurrentDeck();
-            QVERIFY(IsPermutationOfAllCards(deck));
-            QCOMPARE(shown.List()->count(), kLastCard);
-            QCOMPARE(shown.List()->item(51)->text(), Name(deck.Item(52)));
+            QCOMPARE(Entries(*shown.List()), Names(shown.window.CurrentDeck()));
             QCOMPARE(shown.List()->SelectedIndex(), 0);
             CheckCardBoxFollowsList(shown);
             QCOMPARE(shown.Selector("comAll")->currentText(), QString("70"));

@@ -2,18 +2,20 @@
 
 #include <array>
 #include <chrono>
-#include <cstdint>
 
 namespace tolvane {
 
-ClockRandomSource::ClockRandomSource() {
+ClockRandomSource::ClockRandomSource(Clock clock) : clock_(std::move(clock)) {
     Reseed();
+}
+
+std::uint64_t ClockRandomSource::FinestClock() {
+    return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
 void ClockRandomSource::Reseed() {
     std::random_device entropy;
-    const auto ticks = static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    const std::uint64_t ticks = clock_();
 
     // 512 bits of entropy and the full clock reading; seed_seq spreads them
     // over all 312 words of the generator's state. 512 bits is well above

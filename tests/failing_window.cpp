@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 
 #include "window/frmTolvane.h"
@@ -21,15 +22,16 @@ public:
     double Next() override { throw std::runtime_error("the random source failed"); }
 };
 
-// Prints the message box and the list behind it, then closes the box.
-void DescribeAndDismiss(const tolvane::frmTolvane& window) {
+// Prints the message box and the list behind it, if the window is made,
+// then closes the box.
+void DescribeAndDismiss(const tolvane::frmTolvane* window) {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr)
         return;
-    const auto* list = window.findChild<QListWidget*>("lstDeck");
-    std::cout << "box: " << box->text().toStdString() << "\n"
-              << "first entry: " << list->item(0)->text().toStdString() << "\n"
-              << "selected: " << list->currentRow() << std::endl;
+    std::cout << "box: " << box->text().toStdString() << std::endl;
+    if (const auto* list = window != nullptr ? window->findChild<QListWidget*>("lstDeck") : nullptr)
+        std::cout << "first entry: " << list->item(0)->text().toStdString() << "\n"
+                  << "selected: " << list->currentRow() << std::endl;
     box->accept();
 }
 
@@ -37,12 +39,15 @@ void DescribeAndDismiss(const tolvane::frmTolvane& window) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    tolvane::frmTolvane window(std::make_unique<FailingRandom>());
-    window.show();
+    // Watching from the start, so that a handler failing while the window
+    // loads ends the program too.
+    std::unique_ptr<tolvane::frmTolvane> window;
     QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] { DescribeAndDismiss(window); });
+    QObject::connect(&watcher, &QTimer::timeout, [&] { DescribeAndDismiss(window.get()); });
     watcher.start(10);
-    QTest::mouseClick(window.findChild<QPushButton*>("cmdShuffle"), Qt::LeftButton);
+    window = std::make_unique<tolvane::frmTolvane>(std::make_unique<FailingRandom>());
+    window->show();
+    QTest::mouseClick(window->findChild<QPushButton*>("cmdShuffle"), Qt::LeftButton);
     std::cout << "the window carried on after the failure" << std::endl;
     return 0;
 }

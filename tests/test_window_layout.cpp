@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <utility>
 
 #include "pictures/picture_catalogue.h"
 #include "pictures/program_icon.h"
@@ -18,17 +19,18 @@ namespace {
 const double kJustBelowOne = std::nextafter(1.0, 0.0);
 constexpr double kInchesPerMetre = 1 / 0.0254;
 
-// Where each control stands at 96 dots per inch, in pixels.
-void PixelColumn() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QRect>("pixels");
-    QTest::newRow("lstDeck") << "lstDeck" << QRect(8, 10, 227, 368);
-    QTest::newRow("cmdShuffle") << "cmdShuffle" << QRect(140, 386, 93, 33);
-    QTest::newRow("comAll") << "comAll" << QRect(242, 352, 71, 21);
-    QTest::newRow("comBack") << "comBack" << QRect(242, 220, 71, 21);
-    QTest::newRow("imgCard") << "imgCard" << QRect(242, 14, 71, 95);
-    QTest::newRow("imgBack") << "imgBack" << QRect(242, 122, 71, 95);
-    QTest::newRow("imgAll") << "imgAll" << QRect(242, 254, 71, 95);
+// The layout as drawn up, in twips: left, top, width, height.
+const std::pair<QString, QRect> kTwipTable[] = {
+    {"client area", {0, 0, 4845, 6375}},   {"lstDeck", {120, 150, 3405, 5520}},
+    {"cmdShuffle", {2100, 5790, 1395, 495}}, {"comAll", {3630, 5280, 1065, 315}},
+    {"comBack", {3630, 3300, 1065, 315}},  {"imgCard", {3630, 210, 1065, 1425}},
+    {"imgBack", {3630, 1830, 1065, 1425}}, {"imgAll", {3630, 3810, 1065, 1425}},
+};
+
+// To the nearest pixel, a half rounding up.
+QRect InPixels(const QRect& twips, int dpiX, int dpiY) {
+    const auto pixels = [](int length, int dpi) { return (length * dpi + 720) / 1440; };
+    return {pixels(twips.x(), dpiX), pixels(twips.y(), dpiY), pixels(twips.width(), dpiX), pixels(twips.height(), dpiY)};
 }
 
 const TwipRect& TwipsOf(const QString& control) {
@@ -57,47 +59,49 @@ class TestWindowLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    void twipsBecomePixelsThroughTheScreensDpi_data() {
-        PixelColumn();
+    // Non-square densities catch the two dots-per-inch swapped; at 120 and
+    // 144 some places end in a fraction of a half or more, which rounds up.
+    void twipsBecomePixelsAtTheDevicesDpi_data() {
+        QTest::addColumn<int>("dpiX");
+        QTest::addColumn<int>("dpiY");
+        QTest::newRow("96") << 96 << 96;
+        QTest::newRow("120 x 144") << 120 << 144;
+        QTest::newRow("144 x 120") << 144 << 120;
     }
-    void twipsBecomePixelsThroughTheScreensDpi() {
-        QFETCH(QString, control);
-        QFETCH(QRect, pixels);
-        QImage at96(1, 1, QImage::Format_RGB32);
-        at96.setDotsPerMeterX(qRound(96 * kInchesPerMetre));
-        at96.setDotsPerMeterY(qRound(96 * kInchesPerMetre));
-        QCOMPARE(TwipsToPixels(TwipsOf(control), at96), pixels);
-        QImage at144 = at96;
-        at144.setDotsPerMeterX(qRound(144 * kInchesPerMetre));
-        at144.setDotsPerMeterY(qRound(144 * kInchesPerMetre));
-        const QRect scaled = TwipsToPixels(TwipsOf(control), at144);
-        QCOMPARE(scaled.topLeft(), pixels.topLeft() * 3 / 2);
-        QVERIFY(std::abs(scaled.width() - pixels.width() * 1.5) <= 0.5);
+    void twipsBecomePixelsAtTheDevicesDpi() {
+        QFETCH(int, dpiX);
+        QFETCH(int, dpiY);
+        QImage device(1, 1, QImage::Format_RGB32);
+        device.setDotsPerMeterX(qRound(dpiX * kInchesPerMetre));
+        device.setDotsPerMeterY(qRound(dpiY * kInchesPerMetre));
+        for (const auto& [control, twips] : kTwipTable) {
+            const TwipRect& placed = control == QLatin1String("client area") ? kClientArea : TwipsOf(control);
+            QCOMPARE(TwipsToPixels(placed, device), InPixels(twips, dpiX, dpiY));
+        }
     }
 
-    void controlsStandAtTheirPlaces_data() {
-        PixelColumn();
-    }
+    // The window keeps its size and its controls their places when its
+    // frame is asked to grow; an image box takes the size of its picture.
     void controlsStandAtTheirPlaces() {
-        QFETCH(QString, control);
-        QFETCH(QRect, pixels);
         Shown shown;
-        QCOMPARE(shown.window.logicalDpiX(), 96);
-        QCOMPARE(shown.window.logicalDpiY(), 96);
-        QWidget* widget = shown.Find<QWidget>(qPrintable(control));
-        // An image box keeps its place but takes the size of its picture.
-        const auto* box = qobject_cast<ImageBox*>(widget);
-        const QSize size = box != nullptr ? box->Picture().size() : pixels.size();
-        QCOMPARE(widget->geometry(), QRect(pixels.topLeft(), size));
-        shown.window.resize(600, 700);
-        QCOMPARE(widget->geometry(), QRect(pixels.topLeft(), size));
+        for (const QSize asked : {QSize(), QSize(600, 700)}) {
+            if (asked.isValid())
+                shown.window.resize(asked);
+            for (const auto& [control, twips] : kTwipTable) {
+                const QRect placed = InPixels(twips, shown.window.logicalDpiX(), shown.window.logicalDpiY());
+                if (control == QLatin1String("client area")) {
+                    QCOMPARE(shown.window.size(), placed.size());
+                    continue;
+                }
+                QWidget* widget = shown.Find<QWidget>(qPrintable(control));
+                const auto* box = qobject_cast<ImageBox*>(widget);
+                QCOMPARE(widget->geometry(), QRect(placed.topLeft(), box != nullptr ? box->Picture().size() : placed.size()));
+            }
+        }
     }
 
-    void windowHasItsFixedClientSizeCaptionAndIcon() {
+    void windowHasItsCaptionAndIcon() {
         Shown shown;
-        QCOMPARE(shown.window.size(), QSize(323, 425));
-        QCOMPARE(shown.window.minimumSize(), QSize(323, 425));
-        QCOMPARE(shown.window.maximumSize(), QSize(323, 425));
         QCOMPARE(shown.window.windowTitle(), QString("Tolvane"));
         QCOMPARE(shown.window.windowIcon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32),
                  DrawProgramIcon(IconImage::Colour16));
@@ -158,7 +162,6 @@ private slots:
         const ScriptedRandom& draws = *random;
         Shown shown(std::move(random));
         auto* shuffle = shown.Find<QPushButton>("cmdShuffle");
-        QVERIFY(!shuffle->isDefault() && !shuffle->autoDefault());
         shuffle->setFocus(Qt::TabFocusReason);
         QTest::keyClick(shuffle, Qt::Key_Space);
         QCOMPARE(draws.reseeds, 1);
@@ -188,7 +191,6 @@ private slots:
     }
 
     void programReportsItsVersion() {
-        QCOMPARE(ProgramVersion(), QString("1.00"));
         IdentifyProgram();
         QCOMPARE(QCoreApplication::applicationVersion(), QString("1.00"));
         QCOMPARE(QCoreApplication::applicationName(), QString("Tolvane"));

@@ -11,13 +11,21 @@
 #include <string>
 
 #include "deck/random_source.h"
+#include "window/entry_list.h"
+#include "window/entry_selector.h"
 #include "window/frmTolvane.h"
 #include "window/image_box.h"
+
+// A failing handler fails the test at once, with the error's text, where
+// the program would show a modal box that nothing here closes.
+inline void FailTheTest(QWidget* /*window*/, const QString& what) {
+    QTest::qFail(qPrintable(QStringLiteral("a window handler failed: ") + what), __FILE__, __LINE__);
+}
 
 // The window with its controls, shown and active so that it takes input.
 struct Shown {
     explicit Shown(std::unique_ptr<tolvane::RandomSource> random = std::make_unique<tolvane::ClockRandomSource>())
-        : window(std::move(random)) {
+        : window(std::move(random), FailTheTest) {
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -30,8 +38,8 @@ struct Shown {
             throw std::logic_error(std::string("no control ") + name);
         return control;
     }
-    QListWidget* List() { return Find<QListWidget>("lstDeck"); }
-    QComboBox* Selector(const char* name) { return Find<QComboBox>(name); }
+    tolvane::EntryList* List() { return Find<tolvane::EntryList>("lstDeck"); }
+    tolvane::EntrySelector* Selector(const char* name) { return Find<tolvane::EntrySelector>(name); }
     tolvane::ImageBox* Box(const char* name) { return Find<tolvane::ImageBox>(name); }
 
     tolvane::frmTolvane window;

@@ -3,19 +3,18 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <vector>
 
 #include "deck/card.h"
+#include "deck/deck.h"
 #include "pictures/picture_catalogue.h"
 #include "seeded_random.h"
 #include "window_fixture.h"
 
 // What the window ought to show after any sequence of user actions, worked
-// out apart from the window's own code: the deck order (replaying each
-// shuffle's draws on a twin of the window's random source), the selected
-// list row, each selector's chosen entry and where the keyboard focus is.
+// out apart from the window: the deck order (the deck's own shuffle drawing
+// from a twin of the window's random source), the selected list row, each
+// selector's chosen entry and where the keyboard focus is.
 
 // The controls that take keyboard focus, in Tab order.
 enum class FocusControl { List, Shuffle, AllSelector, BackSelector };
@@ -41,24 +40,10 @@ inline int SearchedIndex(const QStringList& entries, int current, const QString&
 
 class WindowModel {
 public:
-    explicit WindowModel(std::uint64_t seed) : random_(seed) {
-        for (int card = tolvane::kFirstCard; card <= tolvane::kLastCard; ++card)
-            deck.push_back(card);
-    }
+    explicit WindowModel(std::uint64_t seed) : random_(seed) { tolvane::NewDeck(deck); }
 
-    // Draws every card in turn at position floor(r * n + 1), held to 1..n,
-    // from the n cards left, after one reseed.
     void Shuffle() {
-        random_.Reseed();
-        std::vector<int> remaining = deck;
-        deck.clear();
-        while (!remaining.empty()) {
-            const double r = random_.Next();
-            const double n = static_cast<double>(remaining.size());
-            const auto position = static_cast<std::size_t>(std::clamp(std::floor(r * n + 1.0), 1.0, n));
-            deck.push_back(remaining[position - 1]);
-            remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(position - 1));
-        }
+        tolvane::ShuffleDeck(deck, random_);
         row = 0;
     }
 
@@ -72,18 +57,18 @@ public:
         if (listedDeck_ != deck) {
             listedDeck_ = deck;
             listEntries_.clear();
-            for (int card : deck)
-                listEntries_ << QString::fromStdString(tolvane::CardName(card));
+            for (int position = 1; position <= deck.Count(); ++position)
+                listEntries_ << QString::fromStdString(tolvane::CardName(deck.Item(position)));
         }
         return listEntries_;
     }
 
-    int SelectedCard() const { return deck[static_cast<std::size_t>(row)]; }
+    int SelectedCard() const { return deck.Item(row + 1); }
 
     static QStringList AllEntries() { return Numbers(tolvane::kFirstPicture, tolvane::kLastPicture); }
     static QStringList BackEntries() { return Numbers(tolvane::kFirstBack, tolvane::kLastBack); }
 
-    std::vector<int> deck;  // card numbers, deck position 1 first
+    tolvane::Deck deck;
     int row = 0;
     int allIndex = 0;
     int backIndex = 0;
@@ -92,6 +77,6 @@ public:
 
 private:
     SeededRandom random_;
-    mutable std::vector<int> listedDeck_;
+    mutable tolvane::Deck listedDeck_;
     mutable QStringList listEntries_;
 };

@@ -1,21 +1,25 @@
 #include "entry_list.h"
 
+#include <QSignalBlocker>
+
+#include "selection_index.h"
+
 namespace tolvane {
 
-EntryList::EntryList(QWidget* parent)
-    : QListWidget(parent),
-      tracker_([this] { return SelectedIndex(); }, [this] { emit SelectionChanged(); }) {
+EntryList::EntryList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] { tracker_.Notice(); });
+    // Qt signals a change of the selected items only when they change.
+    connect(this, &QListWidget::itemSelectionChanged, this, &EntryList::SelectionChanged);
 }
 
 void EntryList::Clear() {
-    tracker_.Quietly([this] { clear(); });
+    const QSignalBlocker quiet(this);
+    clear();
 }
 
 void EntryList::AddItem(const QString& text) {
-    tracker_.Quietly([&] { addItem(text); });
+    addItem(text);
 }
 
 int EntryList::SelectedIndex() const {
@@ -30,8 +34,11 @@ void EntryList::SetSelectedIndex(int index) {
 
 QItemSelectionModel::SelectionFlags EntryList::selectionCommand(const QModelIndex& index,
                                                                 const QEvent* event) const {
-    // Qt lets Ctrl+click or Ctrl+Space unselect the one selected entry; a
-    // single-selection list here always keeps its selection once it has one.
+    // Qt lets Ctrl+click or Ctrl+Space unselect the one selected entry, and
+    // a click on the blank space below the last entry clear the selection;
+    // a single-selection list here always keeps its selection once it has one.
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
     const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
     return flags.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : flags;
 }

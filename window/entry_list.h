@@ -2,8 +2,6 @@
 
 #include <QListWidget>
 
-#include "selection_tracker.h"
-
 namespace tolvane {
 
 // A single-selection list of text entries, kept in the order they were added.
@@ -30,9 +28,6 @@ signals:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
-
-private:
-    SelectionTracker tracker_;
 };
 
 }  // namespace tolvane

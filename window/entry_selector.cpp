@@ -1,27 +1,30 @@
 #include "entry_selector.h"
 
+#include <QSignalBlocker>
+
 #include <stdexcept>
 #include <string>
 
+#include "selection_index.h"
+
 namespace tolvane {
 
-EntrySelector::EntrySelector(QWidget* parent)
-    : QComboBox(parent),
-      tracker_([this] { return SelectedIndex(); }, [this] { emit SelectionChanged(); }) {
+EntrySelector::EntrySelector(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
-    connect(this, &QComboBox::currentIndexChanged, this, [this] { tracker_.Notice(); });
+    // Qt signals a change of the current entry only when it changes.
+    connect(this, &QComboBox::currentIndexChanged, this, &EntrySelector::SelectionChanged);
 }
 
 void EntrySelector::Clear() {
-    tracker_.Quietly([this] { clear(); });
+    const QSignalBlocker quiet(this);
+    clear();
 }
 
 void EntrySelector::AddItem(const QString& text) {
-    tracker_.Quietly([&] {
-        const int selected = currentIndex();
-        addItem(text);
-        setCurrentIndex(selected);  // QComboBox selects the first entry added to it
-    });
+    const QSignalBlocker quiet(this);
+    const int selected = currentIndex();
+    addItem(text);
+    setCurrentIndex(selected);  // QComboBox selects the first entry added to it
 }
 
 int EntrySelector::SelectedIndex() const {

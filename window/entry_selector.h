@@ -2,8 +2,6 @@
 
 #include <QComboBox>
 
-#include "selection_tracker.h"
-
 namespace tolvane {
 
 // A drop-down selector over text entries that the user chooses from but
@@ -28,9 +26,6 @@ public:
 
 signals:
     void SelectionChanged();
-
-private:
-    SelectionTracker tracker_;
 };
 
 }  // namespace tolvane

@@ -5,7 +5,6 @@
 #include "deck/card.h"
 #include "entry_list.h"
 #include "entry_selector.h"
-#include "handler_failure.h"
 #include "image_box.h"
 #include "picture_number.h"
 #include "pictures/picture_catalogue.h"
@@ -34,8 +33,8 @@ void FillWithNumbers(EntrySelector& selector, PictureId first, PictureId last) {
 
 }  // namespace
 
-frmTolvane::frmTolvane(std::unique_ptr<RandomSource> random, QWidget* parent)
-    : QWidget(parent), random_(std::move(random)) {
+frmTolvane::frmTolvane(std::unique_ptr<RandomSource> random, HandlerFailure failed, QWidget* parent)
+    : QWidget(parent), random_(std::move(random)), failed_(std::move(failed)) {
     setWindowTitle(QString::fromLatin1(kProgramName));
     setWindowIcon(ProgramIcon());
     CreateControls();
@@ -91,7 +90,7 @@ void frmTolvane::ConnectHandlers() {
 }
 
 void frmTolvane::Handle(void (frmTolvane::*handler)()) {
-    RunHandler(this, [this, handler] { (this->*handler)(); });
+    RunHandler(this, [this, handler] { (this->*handler)(); }, failed_);
 }
 
 void frmTolvane::Form_Load() {

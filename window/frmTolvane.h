@@ -8,6 +8,7 @@ class QPushButton;
 
 #include "deck/deck.h"
 #include "deck/random_source.h"
+#include "handler_failure.h"
 
 namespace tolvane {
 
@@ -17,7 +18,9 @@ class ImageBox;
 
 // The program's one window. It lists the deck by card name and shows the
 // selected card's face; Shuffle reshuffles the deck with `random`; two
-// selectors show any card back or any of the program's pictures.
+// selectors show any card back or any of the program's pictures. An
+// exception escaping a handler goes to `failed`, which by default reports it
+// and ends the program.
 // Constructing it runs the load sequence, so it is ready before it is shown.
 // The window has a fixed size and layout; keyboard focus starts in the list
 // and Tab runs list, Shuffle, all-pictures selector, back selector.
@@ -28,7 +31,7 @@ class frmTolvane final : public QWidget {
 
 public:
     explicit frmTolvane(std::unique_ptr<RandomSource> random = std::make_unique<ClockRandomSource>(),
-                        QWidget* parent = nullptr);
+                        HandlerFailure failed = ReportAndEnd, QWidget* parent = nullptr);
 
     const Deck& CurrentDeck() const;  // in the order listed
     bool Loading() const;  // true only while the load sequence fills the selectors
@@ -50,6 +53,7 @@ private:
     void ShowChosenPicture(const EntrySelector& selector, ImageBox& box);
 
     std::unique_ptr<RandomSource> random_;
+    HandlerFailure failed_;
     Deck colDeck;
     bool bLoading = false;
 

@@ -10,9 +10,7 @@
 
 namespace tolvane {
 
-namespace {
-
-[[noreturn]] void ReportAndEnd(QWidget* window, const QString& what) {
+void ReportAndEnd(QWidget* window, const QString& what) {
     std::cerr << "tolvane: internal error, the program ends: " << what.toStdString() << std::endl;
     const QString name = QString::fromLatin1(kProgramName);
     QMessageBox::critical(window, name, QStringLiteral("%1 met an internal error and has to close.\n\n%2").arg(name, what));
@@ -21,15 +19,13 @@ namespace {
     std::_Exit(EXIT_FAILURE);
 }
 
-}  // namespace
-
-void RunHandler(QWidget* window, const std::function<void()>& handler) noexcept {
+void RunHandler(QWidget* window, const std::function<void()>& handler, const HandlerFailure& failed) noexcept {
     try {
         handler();
     } catch (const std::exception& error) {
-        ReportAndEnd(window, QString::fromStdString(error.what()));
+        failed(window, QString::fromStdString(error.what()));
     } catch (...) {
-        ReportAndEnd(window, QStringLiteral("an unknown error"));
+        failed(window, QStringLiteral("an unknown error"));
     }
 }
 

@@ -3,9 +3,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "backs.h"
-#include "extras.h"
-#include "faces.h"
+#include "backs/backs.h"
+#include "extras/extras.h"
+#include "faces/faces.h"
 
 namespace tolvane {
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "pictures/backs.h"
+#include "pictures/backs/backs.h"
 #include "pictures/backs/back_kit.h"
 #include "pixel_counts.h"
 

@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "pictures/extras.h"
-#include "pictures/palette.h"
-#include "pictures/pixel_map.h"
+#include "pictures/extras/extras.h"
+#include "pictures/raster/palette.h"
+#include "pictures/raster/pixel_map.h"
 #include "pixel_counts.h"
 
 using namespace tolvane;

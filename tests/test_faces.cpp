@@ -5,11 +5,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "pictures/court_figures.h"
-#include "pictures/faces.h"
-#include "pictures/glyphs.h"
-#include "pictures/pip_layout.h"
-#include "pictures/suit_shapes.h"
+#include "pictures/faces/court_figures.h"
+#include "pictures/faces/faces.h"
+#include "pictures/faces/glyphs.h"
+#include "pictures/faces/pip_layout.h"
+#include "pictures/faces/suit_shapes.h"
 
 using namespace tolvane;
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "picture_digests.h"
-#include "pictures/palette.h"
+#include "pictures/raster/palette.h"
 #include "pictures/picture_catalogue.h"
 #include "pixel_counts.h"
 

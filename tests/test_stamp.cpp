@@ -3,11 +3,11 @@
 
 #include <stdexcept>
 
-#include "pictures/faces.h"
-#include "pictures/pip_layout.h"
-#include "pictures/stamp.h"
-#include "pictures/suit_shapes.h"
-#include "pictures/suit_stamps.h"
+#include "pictures/faces/faces.h"
+#include "pictures/faces/pip_layout.h"
+#include "pictures/raster/stamp.h"
+#include "pictures/faces/suit_shapes.h"
+#include "pictures/faces/suit_stamps.h"
 
 using namespace tolvane;
 

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "pictures/picture_catalogue.h"
-#include "pictures/program_icon.h"
+#include "pictures/icon/program_icon.h"
 #include "scripted_random.h"
 #include "window/program_identity.h"
 #include "window/window_layout.h"

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "pictures/picture_catalogue.h"
+#include "picture_catalogue.h"
 
 // Shared tools of the back designs: the card's drawing area, gradients
 // built from colour tables, a painter set up for smooth shapes and a

@@ -1,7 +1,7 @@
 #include <QRgb>
 
 #include "designs.h"
-#include "pictures/palette.h"
+#include "raster/palette.h"
 
 namespace tolvane::backs {
 

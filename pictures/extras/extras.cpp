@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "picture_catalogue.h"
-#include "pixel_map.h"
+#include "raster/pixel_map.h"
 #include "placeholder_cards.h"
 
 namespace tolvane {

@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "backs/designs.h"
-#include "palette.h"
+#include "designs.h"
+#include "raster/palette.h"
 #include "picture_catalogue.h"
 
 namespace tolvane {

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "outline_brush.h"
-#include "palette.h"
+#include "raster/palette.h"
 #include "picture_catalogue.h"
-#include "pixel_rows.h"
-#include "stamp.h"
+#include "raster/pixel_rows.h"
+#include "raster/stamp.h"
 #include "suit_shapes.h"
 #include "suit_stamps.h"
 

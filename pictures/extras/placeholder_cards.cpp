@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "palette.h"
+#include "raster/palette.h"
 #include "picture_catalogue.h"
-#include "pixel_rows.h"
+#include "raster/pixel_rows.h"
 
 namespace tolvane {
 

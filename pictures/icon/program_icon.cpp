@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "palette.h"
+#include "raster/palette.h"
 
 namespace tolvane {
 

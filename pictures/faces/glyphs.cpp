@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "deck/card.h"
-#include "pixel_rows.h"
+#include "raster/pixel_rows.h"
 
 namespace tolvane {
 

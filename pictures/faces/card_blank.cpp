@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "glyphs.h"
-#include "palette.h"
+#include "raster/palette.h"
 #include "picture_catalogue.h"
-#include "pixel_rows.h"
-#include "stamp.h"
+#include "raster/pixel_rows.h"
+#include "raster/stamp.h"
 #include "suit_shapes.h"
 #include "suit_stamps.h"
 

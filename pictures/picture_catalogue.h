@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QSize>
+
+#include "card_geometry.h"
 
 namespace tolvane {
 
@@ -18,12 +19,9 @@ inline constexpr PictureId kLastPicture = 74;
 inline constexpr PictureId kFirstBack = 53;
 inline constexpr PictureId kLastBack = 65;
 
-inline constexpr QSize kCardSize{71, 96};
-
 // Throws std::out_of_range naming `id` unless it lies in 1..74.
 void CheckPictureId(PictureId id);
 
-QSize PictureSize(PictureId id);
 QImage FetchPicture(PictureId id);
 
 }  // namespace tolvane

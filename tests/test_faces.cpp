@@ -129,7 +129,7 @@ void TestFaces::pipLayouts() {
     std::set<std::pair<double, double>> places, turned;
     for (QPointF centre : centres) {
         places.insert({centre.x(), centre.y()});
-        turned.insert({70 - centre.x(), 95 - centre.y()});
+        turned.insert({kCardSize.width() - centre.x(), kCardSize.height() - centre.y()});
     }
     QCOMPARE(places == turned, rank != 7);
 }

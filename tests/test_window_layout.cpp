@@ -124,7 +124,7 @@ private slots:
         const QImage grab = Grab(shown.window);
         QVERIFY(ShowsPictureAt(grab, QPoint(242, 254), 71));
         const QRect placed(242, 254, 71, 95);
-        const QRect picture(placed.topLeft(), PictureSize(71));
+        const QRect picture(placed.topLeft(), FetchPicture(71).size());
         for (int y = placed.top(); y <= placed.bottom(); ++y)
             for (int x = placed.left(); x <= placed.right(); ++x)
                 if (!picture.contains(x, y))

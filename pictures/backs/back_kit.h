@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "picture_catalogue.h"
+#include "card_geometry.h"
 
 // Shared tools of the back designs: the card's drawing area, gradients
 // built from colour tables, a painter set up for smooth shapes and a
@@ -19,7 +19,6 @@
 namespace tolvane::backs {
 
 inline constexpr QRectF kCardArea{0.0, 0.0, kCardSize.width(), kCardSize.height()};
-inline constexpr QPointF kCardCentre{kCardSize.width() / 2.0, kCardSize.height() / 2.0};
 
 struct ColourStop {
     qreal at;  // 0 at the gradient's start, 1 at its end

@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "picture_catalogue.h"
 #include "raster/pixel_map.h"
 #include "placeholder_cards.h"
 
@@ -13,10 +12,9 @@ namespace tolvane {
 
 namespace {
 
-constexpr PictureId kCrossPlaceholder = 66;
-constexpr PictureId kRingPlaceholder = 67;
-constexpr PictureId kFirstExtra = kCrossPlaceholder;
-constexpr PictureId kFirstSmallPicture = kRingPlaceholder + 1;
+constexpr int kCrossPlaceholder = 0;
+constexpr int kRingPlaceholder = 1;
+constexpr int kFirstSmallPicture = kRingPlaceholder + 1;
 
 // A yellow card with red-and-white checks lying over a white card that
 // carries a little red heart.
@@ -126,7 +124,7 @@ struct SmallPicture {
     QPoint patchAt;
 };
 
-// Pictures 68..74 in id order.
+// The small pictures in order, from kFirstSmallPicture on.
 constexpr std::array<SmallPicture, 7> kSmallPictures = {{
     {kCheckedCard, {}, {}},
     {kCheckedCard, kRedBlob, kRedBlobAt},
@@ -135,33 +133,19 @@ constexpr std::array<SmallPicture, 7> kSmallPictures = {{
     {kSmile, kCheekyFace, kCheekyFaceAt},
     {kControlStrip, kGreenLampOn, kGreenLampOnAt},
     {kControlStrip, kYellowLampOn, kYellowLampOnAt}}};
-static_assert(kFirstSmallPicture + kSmallPictures.size() - 1 == kLastPicture);
-
-void CheckExtraId(int id) {
-    if (id < kFirstExtra || id > kLastPicture)
-        throw std::out_of_range("extra picture id " + std::to_string(id) + " is outside 66..74");
-}
-
-const SmallPicture& SmallPictureOf(int id) {
-    return kSmallPictures[id - kFirstSmallPicture];
-}
+static_assert(kFirstSmallPicture + kSmallPictures.size() == kExtraCount);
 
 }  // namespace
 
-QSize ExtraSize(int id) {
-    CheckExtraId(id);
-    if (id < kFirstSmallPicture)
-        return kCardSize;
-    return PixelMapSize(SmallPictureOf(id).base);
-}
-
-QImage DrawExtra(int id) {
-    CheckExtraId(id);
-    if (id == kCrossPlaceholder)
+QImage DrawExtra(int extra) {
+    if (extra < 0 || extra >= kExtraCount)
+        throw std::out_of_range("extra picture " + std::to_string(extra) + " is outside 0.." +
+                                std::to_string(kExtraCount - 1));
+    if (extra == kCrossPlaceholder)
         return DrawCrossPlaceholder();
-    if (id == kRingPlaceholder)
+    if (extra == kRingPlaceholder)
         return DrawRingPlaceholder();
-    const SmallPicture& picture = SmallPictureOf(id);
+    const SmallPicture& picture = kSmallPictures[extra - kFirstSmallPicture];
     QImage image = PixelMapImage(picture.base);
     PaintPixelMap(image, picture.patchAt, picture.patch);
     return image;

@@ -6,7 +6,7 @@
 
 #include "glyphs.h"
 #include "raster/palette.h"
-#include "picture_catalogue.h"
+#include "card_geometry.h"
 #include "raster/pixel_rows.h"
 #include "raster/stamp.h"
 #include "suit_shapes.h"

@@ -5,23 +5,18 @@
 
 #include <vector>
 
-#include "picture_catalogue.h"
+#include "card_geometry.h"
 
 namespace tolvane {
 
-// Every pip of a 2..10 card has this size; width odd and height even so a
-// pip centred on the card's middle column and on a half-pixel row lands on
-// whole pixels.
+// Every pip of a 2..10 card has this size; width odd and height even, like
+// the card's, so a pip centred on the card's middle lands on whole pixels.
 inline constexpr QSize kPipSize{11, 12};
-
-// The middle of the card, where an Ace's one big pip sits; half-pixel
-// coordinates because the card's width and height are odd and even.
-inline constexpr QPointF kCardCentre{(kCardSize.width() - 1) / 2.0, (kCardSize.height() - 1) / 2.0};
 
 // The top-left pixel of a box of `size` centred on `centre`.
 QPoint TopLeftForCentre(QPointF centre, QSize size);
 
-// The centres of the pips of `rank` (2..10) on a card, in the usual
+// The centres of the pips, in the coordinates of kCardCentre, of `rank` (2..10) on a card, in the usual
 // two-column and centre-column arrangement. A pip whose centre lies below
 // the card's middle is shown upside down.
 // Throws std::out_of_range naming `rank` unless it lies in 2..10.

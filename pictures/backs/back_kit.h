@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QRadialGradient>
 #include <QRectF>
 
 #include <cstdint>
@@ -27,7 +26,6 @@ struct ColourStop {
 using ColourStops = std::initializer_list<ColourStop>;
 
 QLinearGradient LinearGradient(QPointF from, QPointF to, ColourStops stops);
-QRadialGradient RadialGradient(QPointF centre, qreal radius, ColourStops stops);
 
 // Top-to-bottom gradient over the whole card.
 QLinearGradient CardHighToLow(ColourStops stops);
@@ -45,14 +43,17 @@ QColor Faded(QColor colour, qreal opacity);
 // colour, which spares building the gradient's colour table.
 QBrush SeeThrough(QColor colour, qreal opacity);
 
-// Paints antialiased shapes with no outline until a pen is set.
+// Paints antialiased shapes with no outline until a pen is set; the second
+// form first covers the card with a top-to-bottom gradient of `highToLow`.
 class SmoothPainter : public QPainter {
 public:
     explicit SmoothPainter(QImage* card);
+    SmoothPainter(QImage* card, ColourStops highToLow);
 };
 
 // Lays a round gradient over the pixels within `radius` of `centre`, the
-// stops running from the centre (0) to the rim (1).
+// stops running from the centre (0) to the rim (1). Throws
+// std::invalid_argument naming the format unless `card` has 32-bit pixels.
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops);
 
 // A soft round light, strongest (at `strength`, 0..1) in the middle and

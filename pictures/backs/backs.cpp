@@ -12,12 +12,10 @@ namespace tolvane {
 
 namespace {
 
-using PaintDesign = void (*)(QImage&);
-
 constexpr int kDottedBack = 0;
 
 // The full-colour designs in order, from kDottedBack + 1 on.
-constexpr std::array<PaintDesign, kBackCount - 1> kFullColourDesigns = {
+constexpr std::array<backs::PaintDesign*, kBackCount - 1> kFullColourDesigns = {
     backs::PaintSkyWithClouds,     backs::PaintBlueAbstract,    backs::PaintTropicalFish,
     backs::PaintToyFrog,           backs::PaintRedSwirl,        backs::PaintPalmIsland,
     backs::PaintBlueMosaic,        backs::PaintMagentaStreaks,  backs::PaintDesertDuneWithMoon,

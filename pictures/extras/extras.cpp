@@ -49,7 +49,6 @@ constexpr std::string_view kRedBlob[] = {
     " rrrr ",
     "rrrrr ",
     "  r  r"};
-constexpr QPoint kRedBlobAt{23, 6};
 
 // A blue blob asleep, with its Z's drifting off to the right.
 constexpr std::string_view kSleeper[] = {
@@ -91,7 +90,6 @@ constexpr std::string_view kCheekyFace[] = {
     "krrk ",
     "krrk ",
     " rr  "};
-constexpr QPoint kCheekyFaceAt{6, 3};
 
 // A red strip with a dial, a vent, and a green and a yellow lamp, both dark.
 constexpr std::string_view kControlStrip[] = {
@@ -108,14 +106,12 @@ constexpr std::string_view kGreenLampOn[] = {
     "k         .ll",
     "          lll",
     "          lll"};
-constexpr QPoint kGreenLampOnAt{3, 2};
 
 // ...or the needle turned right and the yellow lamp lit.
 constexpr std::string_view kYellowLampOn[] = {
     "k            .yy",
     "             yyy",
     "             yyy"};
-constexpr QPoint kYellowLampOnAt{5, 2};
 
 // A small picture: a pixel map, and for a variant a patch painted over it.
 struct SmallPicture {
@@ -127,12 +123,12 @@ struct SmallPicture {
 // The small pictures in order, from kFirstSmallPicture on.
 constexpr std::array<SmallPicture, 7> kSmallPictures = {{
     {kCheckedCard, {}, {}},
-    {kCheckedCard, kRedBlob, kRedBlobAt},
+    {kCheckedCard, kRedBlob, {23, 6}},
     {kSleeper, {}, {}},
     {kSmile, {}, {}},
-    {kSmile, kCheekyFace, kCheekyFaceAt},
-    {kControlStrip, kGreenLampOn, kGreenLampOnAt},
-    {kControlStrip, kYellowLampOn, kYellowLampOnAt}}};
+    {kSmile, kCheekyFace, {6, 3}},
+    {kControlStrip, kGreenLampOn, {3, 2}},
+    {kControlStrip, kYellowLampOn, {5, 2}}}};
 static_assert(kFirstSmallPicture + kSmallPictures.size() == kExtraCount);
 
 }  // namespace

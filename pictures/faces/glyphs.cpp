@@ -1,36 +1,35 @@
 #include "glyphs.h"
 
-
+#include <array>
 #include <stdexcept>
 #include <string>
-#include <array>
 #include <string_view>
 #include <vector>
 
 #include "deck/card.h"
-#include "raster/pixel_rows.h"
+#include "raster/pixel_map.h"
 
 namespace tolvane {
 
 namespace {
 
-// One glyph: kRankTextHeight rows of equal width, '#' for ink.
+// One glyph: a pixel map of kRankTextHeight rows, '#' for ink.
 using Glyph = std::array<std::string_view, kRankTextHeight>;
 
-constexpr Glyph kAce = {"..#..", ".#.#.", "#...#", "#...#", "#####", "#...#", "#...#"};
-constexpr Glyph kOne = {".#.", "##.", ".#.", ".#.", ".#.", ".#.", "###"};
-constexpr Glyph kTwo = {".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"};
-constexpr Glyph kThree = {".###.", "#...#", "....#", "..##.", "....#", "#...#", ".###."};
-constexpr Glyph kFour = {"...#.", "..##.", ".#.#.", "#..#.", "#####", "...#.", "...#."};
-constexpr Glyph kFive = {"#####", "#....", "####.", "....#", "....#", "#...#", ".###."};
-constexpr Glyph kSix = {"..##.", ".#...", "#....", "####.", "#...#", "#...#", ".###."};
-constexpr Glyph kSeven = {"#####", "....#", "...#.", "..#..", "..#..", ".#...", ".#..."};
-constexpr Glyph kEight = {".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."};
-constexpr Glyph kNine = {".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."};
-constexpr Glyph kZero = {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."};
-constexpr Glyph kJack = {"..###", "...#.", "...#.", "...#.", "...#.", "#..#.", ".##.."};
-constexpr Glyph kQueen = {".###.", "#...#", "#...#", "#...#", "#.#.#", "#..#.", ".##.#"};
-constexpr Glyph kKing = {"#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"};
+constexpr Glyph kAce = {"  #  ", " # # ", "#   #", "#   #", "#####", "#   #", "#   #"};
+constexpr Glyph kOne = {" # ", "## ", " # ", " # ", " # ", " # ", "###"};
+constexpr Glyph kTwo = {" ### ", "#   #", "    #", "   # ", "  #  ", " #   ", "#####"};
+constexpr Glyph kThree = {" ### ", "#   #", "    #", "  ## ", "    #", "#   #", " ### "};
+constexpr Glyph kFour = {"   # ", "  ## ", " # # ", "#  # ", "#####", "   # ", "   # "};
+constexpr Glyph kFive = {"#####", "#    ", "#### ", "    #", "    #", "#   #", " ### "};
+constexpr Glyph kSix = {"  ## ", " #   ", "#    ", "#### ", "#   #", "#   #", " ### "};
+constexpr Glyph kSeven = {"#####", "    #", "   # ", "  #  ", "  #  ", " #   ", " #   "};
+constexpr Glyph kEight = {" ### ", "#   #", "#   #", " ### ", "#   #", "#   #", " ### "};
+constexpr Glyph kNine = {" ### ", "#   #", "#   #", " ####", "    #", "   # ", " ##  "};
+constexpr Glyph kZero = {" ### ", "#   #", "#   #", "#   #", "#   #", "#   #", " ### "};
+constexpr Glyph kJack = {"  ###", "   # ", "   # ", "   # ", "   # ", "#  # ", " ##  "};
+constexpr Glyph kQueen = {" ### ", "#   #", "#   #", "#   #", "# # #", "#  # ", " ## #"};
+constexpr Glyph kKing = {"#   #", "#  # ", "# #  ", "##   ", "# #  ", "#  # ", "#   #"};
 
 // Between the two digits of "10".
 constexpr int kLetterSpacing = 1;
@@ -65,14 +64,6 @@ int TextWidth(const std::vector<Glyph>& glyphs) {
     return width;
 }
 
-void InkGlyph(QImage& text, const Glyph& glyph, int left, QRgb colour) {
-    const auto rows = WritableRows(text);
-    for (int y = 0; y < kRankTextHeight; ++y)
-        for (int x = 0; x < GlyphWidth(glyph); ++x)
-            if (glyph[y][x] == '#')
-                rows[y][left + x] = colour;
-}
-
 }  // namespace
 
 QImage RankText(int rank, QRgb colour) {
@@ -81,7 +72,7 @@ QImage RankText(int rank, QRgb colour) {
     text.fill(Qt::transparent);
     int left = 0;
     for (const Glyph& glyph : glyphs) {
-        InkGlyph(text, glyph, left, colour);
+        PaintPixelMap(text, QPoint(left, 0), glyph, colour);
         left += GlyphWidth(glyph) + kLetterSpacing;
     }
     return text;

@@ -4,6 +4,8 @@
 
 #include "card_geometry.h"
 
+// The top of the pictures library and its public face: the catalogue hands
+// out every picture by id, drawn by the layers below it.
 namespace tolvane {
 
 // The program's 74 pictures, each drawn by code on request:

@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "card_geometry.h"
 #include "designs.h"
 #include "raster/palette.h"
-#include "card_geometry.h"
 
 namespace tolvane {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "raster/pixel_map.h"
 #include "placeholder_cards.h"
+#include "raster/pixel_map.h"
 
 namespace tolvane {
 

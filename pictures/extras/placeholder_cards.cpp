@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "raster/palette.h"
 #include "card_geometry.h"
+#include "raster/palette.h"
 #include "raster/pixel_rows.h"
 
 namespace tolvane {

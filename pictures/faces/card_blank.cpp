@@ -4,10 +4,10 @@
 #include <iterator>
 #include <string_view>
 
+#include "card_geometry.h"
 #include "glyphs.h"
 #include "raster/palette.h"
 #include "raster/pixel_map.h"
-#include "card_geometry.h"
 #include "raster/pixel_rows.h"
 #include "raster/stamp.h"
 #include "suit_shapes.h"

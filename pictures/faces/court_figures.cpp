@@ -6,9 +6,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "card_geometry.h"
 #include "outline_brush.h"
 #include "raster/palette.h"
-#include "card_geometry.h"
 #include "raster/pixel_rows.h"
 #include "raster/stamp.h"
 #include "suit_shapes.h"

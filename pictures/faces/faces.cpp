@@ -4,8 +4,8 @@
 
 #include "card_blank.h"
 #include "court_figures.h"
-#include "raster/palette.h"
 #include "pip_layout.h"
+#include "raster/palette.h"
 #include "raster/stamp.h"
 #include "suit_shapes.h"
 #include "suit_stamps.h"

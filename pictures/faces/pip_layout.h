@@ -16,9 +16,9 @@ inline constexpr QSize kPipSize{11, 12};
 // The top-left pixel of a box of `size` centred on `centre`.
 QPoint TopLeftForCentre(QPointF centre, QSize size);
 
-// The centres of the pips, in the coordinates of kCardCentre, of `rank` (2..10) on a card, in the usual
-// two-column and centre-column arrangement. A pip whose centre lies below
-// the card's middle is shown upside down.
+// The centres of the pips of `rank` (2..10) on a card, in the coordinates of
+// kCardCentre, in the usual two-column and centre-column arrangement. A pip
+// whose centre lies below the card's middle is shown upside down.
 // Throws std::out_of_range naming `rank` unless it lies in 2..10.
 std::vector<QPointF> PipCentres(int rank);
 

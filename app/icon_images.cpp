@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QTextStream>
 
-#include "pictures/program_icon.h"
+#include "pictures/icon/program_icon.h"
 
 namespace {
 

@@ -3,15 +3,18 @@
 #include <stdexcept>
 #include <string>
 
-#include "backs.h"
-#include "extras.h"
-#include "faces.h"
+#include "backs/backs.h"
+#include "extras/extras.h"
+#include "faces/faces.h"
 
 namespace tolvane {
 
 namespace {
 
 constexpr PictureId kLastFace = 52;
+constexpr PictureId kFirstExtra = kLastBack + 1;
+static_assert(kLastBack - kFirstBack + 1 == kBackCount);
+static_assert(kLastPicture - kFirstExtra + 1 == kExtraCount);
 
 }  // namespace
 
@@ -20,18 +23,13 @@ void CheckPictureId(PictureId id) {
         throw std::out_of_range("picture id " + std::to_string(id) + " is outside 1..74");
 }
 
-QSize PictureSize(PictureId id) {
-    CheckPictureId(id);
-    return id <= kLastBack ? kCardSize : ExtraSize(id);
-}
-
 QImage FetchPicture(PictureId id) {
     CheckPictureId(id);
     if (id <= kLastFace)
         return DrawFace(id);
     if (id <= kLastBack)
-        return DrawBack(id);
-    return DrawExtra(id);
+        return DrawBack(id - kFirstBack);
+    return DrawExtra(id - kFirstExtra);
 }
 
 }  // namespace tolvane

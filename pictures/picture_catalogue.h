@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QImage>
-#include <QSize>
 
+#include "card_geometry.h"
+
+// The top of the pictures library and its public face: the catalogue hands
+// out every picture by id, drawn by the layers below it.
 namespace tolvane {
 
 // The program's 74 pictures, each drawn by code on request:
@@ -18,12 +21,9 @@ inline constexpr PictureId kLastPicture = 74;
 inline constexpr PictureId kFirstBack = 53;
 inline constexpr PictureId kLastBack = 65;
 
-inline constexpr QSize kCardSize{71, 96};
-
 // Throws std::out_of_range naming `id` unless it lies in 1..74.
 void CheckPictureId(PictureId id);
 
-QSize PictureSize(PictureId id);
 QImage FetchPicture(PictureId id);
 
 }  // namespace tolvane

@@ -1,3 +1,5 @@
+#include <QFile>
+#include <QStringList>
 #include <QTest>
 
 #include <climits>
@@ -5,7 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "pictures/palette.h"
+#include "picture_digests.h"
+#include "pictures/raster/palette.h"
 #include "pictures/picture_catalogue.h"
 #include "pixel_counts.h"
 
@@ -62,7 +65,7 @@ int CountInkShapes(const QImage& image, const QRect& area) {
 // `leftover`, so that memory the picture is drawn into likely still holds it.
 QImage FetchOverLeftovers(PictureId id, QRgb leftover) {
     {
-        QImage used(PictureSize(id), QImage::Format_RGB32);
+        QImage used(FetchPicture(id).size(), QImage::Format_RGB32);
         used.fill(leftover);
     }
     return FetchPicture(id);
@@ -74,8 +77,7 @@ class TestPictures : public QObject {
     Q_OBJECT
 
 private slots:
-    void sizes_data();
-    void sizes();
+    void everyPixelAsRecorded();
     void badIdsThrow_data();
     void badIdsThrow();
     void twoColourPictures_data();
@@ -90,32 +92,27 @@ private slots:
     void cornerIndexInkFollowsSuit();
     void cornerIndexTurnsAtBottomRight();
     void courtCardsAreDoubleHeaded();
-    void picturesDifferFromEachOther();
-    void fetchingTwiceGivesTheSamePicture();
     void everyPixelIsDrawn();
 };
 
-void TestPictures::sizes_data() {
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QSize>("size");
-    for (int id = 1; id <= 67; ++id)
-        QTest::addRow("%d", id) << id << QSize(71, 96);
-    QTest::newRow("68") << 68 << QSize(32, 22);
-    QTest::newRow("69") << 69 << QSize(32, 22);
-    QTest::newRow("70") << 70 << QSize(26, 12);
-    QTest::newRow("71") << 71 << QSize(14, 12);
-    QTest::newRow("72") << 72 << QSize(14, 12);
-    QTest::newRow("73") << 73 << QSize(24, 7);
-    QTest::newRow("74") << 74 << QSize(24, 7);
-}
-
-void TestPictures::sizes() {
-    QFETCH(int, id);
-    QFETCH(QSize, size);
-    const QImage picture = FetchPicture(id);
-    QVERIFY(!picture.isNull());
-    QCOMPARE(picture.size(), size);
-    QCOMPARE(PictureSize(id), size);
+// Each picture's digest against the one recorded when it was last meant to
+// change; `picture_sheet --digests` rewrites the file (see the README).
+void TestPictures::everyPixelAsRecorded() {
+    QFile file(PICTURE_DIGESTS_PATH);
+    QVERIFY2(file.open(QIODevice::ReadOnly), PICTURE_DIGESTS_PATH);
+    const auto recorded = ParsePictureDigests(QString::fromLatin1(file.readAll()));
+    QStringList changed;
+    std::set<QByteArray> distinct;
+    for (PictureId id = kFirstPicture; id <= kLastPicture; ++id) {
+        const auto entry = recorded.find(id);
+        if (entry == recorded.end() || entry->second != PictureDigest(id))
+            changed << QString::number(id);
+        if (entry != recorded.end())
+            distinct.insert(entry->second);
+    }
+    QVERIFY2(changed.isEmpty(), qPrintable("pictures changed: " + changed.join(", ")));
+    QCOMPARE(recorded.size(), std::size_t(kLastPicture));
+    QVERIFY2(distinct.size() == recorded.size(), "two pictures are alike");
 }
 
 void TestPictures::badIdsThrow_data() {
@@ -129,13 +126,11 @@ void TestPictures::badIdsThrow_data() {
 
 void TestPictures::badIdsThrow() {
     QFETCH(int, id);
-    for (auto call : {+[](int i) { (void)FetchPicture(i); }, +[](int i) { (void)PictureSize(i); }}) {
-        try {
-            call(id);
-            QFAIL("no exception");
-        } catch (const std::out_of_range& error) {
-            QVERIFY2(QString(error.what()).contains(QString::number(id)), error.what());
-        }
+    try {
+        (void)FetchPicture(id);
+        QFAIL("no exception");
+    } catch (const std::out_of_range& error) {
+        QVERIFY2(QString(error.what()).contains(QString::number(id)), error.what());
     }
 }
 
@@ -248,21 +243,6 @@ void TestPictures::courtCardsAreDoubleHeaded() {
         const QImage face = FetchPicture(card);
         QCOMPARE(face, face.transformed(QTransform().rotate(180)));
     }
-}
-
-void TestPictures::picturesDifferFromEachOther() {
-    std::set<QByteArray> seen;
-    for (int id = 1; id <= 74; ++id) {
-        const QImage picture = FetchPicture(id).convertToFormat(QImage::Format_RGB32);
-        const QByteArray bytes(reinterpret_cast<const char*>(picture.constBits()),
-                               picture.sizeInBytes());
-        QVERIFY2(seen.insert(bytes).second, qPrintable(QString("picture %1 repeats another").arg(id)));
-    }
-}
-
-void TestPictures::fetchingTwiceGivesTheSamePicture() {
-    for (int id = 1; id <= 74; ++id)
-        QCOMPARE(FetchPicture(id), FetchPicture(id));
 }
 
 // A pixel left undrawn shows whatever the memory held: a picture that

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <set>
 
-#include "pictures/palette.h"
-#include "pictures/program_icon.h"
+#include "pictures/raster/palette.h"
+#include "pictures/icon/program_icon.h"
 
 using namespace tolvane;
 

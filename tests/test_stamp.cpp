@@ -1,13 +1,20 @@
 #include <QPainter>
 #include <QTest>
 
+#include <functional>
 #include <stdexcept>
+#include <string_view>
+#include <utility>
 
-#include "pictures/faces.h"
-#include "pictures/pip_layout.h"
-#include "pictures/stamp.h"
-#include "pictures/suit_shapes.h"
-#include "pictures/suit_stamps.h"
+#include "pictures/backs/back_kit.h"
+#include "pictures/card_geometry.h"
+#include "pictures/faces/court_figures.h"
+#include "pictures/faces/faces.h"
+#include "pictures/faces/pip_layout.h"
+#include "pictures/raster/pixel_map.h"
+#include "pictures/raster/stamp.h"
+#include "pictures/faces/suit_shapes.h"
+#include "pictures/faces/suit_stamps.h"
 
 using namespace tolvane;
 
@@ -47,7 +54,7 @@ private slots:
     void sharedSuitStampsMatchFreshOnes_data();
     void sharedSuitStampsMatchFreshOnes();
     void courtCardsComeOutAlikeInAnyOrder();
-    void picturesWithoutWholePixelsThrow();
+    void rowWritersRefuseEightBitPictures();
 };
 
 void TestStamp::stampPutsOnlyOpaquePixels_data() {
@@ -107,10 +114,30 @@ void TestStamp::courtCardsComeOutAlikeInAnyOrder() {
         QCOMPARE(DrawFace(courts[i]), forwards[i]);
 }
 
-void TestStamp::picturesWithoutWholePixelsThrow() {
-    QImage indexed(71, 96, QImage::Format_Indexed8);
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, Stamp(indexed, PipStamp(Clubs), QPoint(0, 0)));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, CopyTurnedOver(indexed, QRect(0, 0, 12, 30)));
+void TestStamp::rowWritersRefuseEightBitPictures() {
+    // Each writes whole 32-bit rows, four times as long as an 8-bit picture's.
+    constexpr std::string_view kDot[] = {"k"};
+    const std::pair<const char*, std::function<void(QImage&)>> writers[] = {
+        {"Stamp", [](QImage& card) { Stamp(card, PipStamp(Clubs), QPoint(0, 0)); }},
+        {"CopyTurnedOver", [](QImage& card) { CopyTurnedOver(card, QRect(0, 0, 12, 30)); }},
+        {"PaintPixelMap", [&](QImage& card) { PaintPixelMap(card, QPoint(0, 0), kDot); }},
+        {"DrawCourtFigures", [](QImage& card) { DrawCourtFigures(card, King, Hearts); }},
+        {"ShadeRound", [](QImage& card) {
+             backs::ShadeRound(card, {35, 48}, 20, {{0.0, QColor(Qt::white)}, {1.0, QColor(Qt::red)}});
+         }},
+    };
+    for (const auto& [name, write] : writers) {
+        QImage card(kCardSize, QImage::Format_Grayscale8);
+        card.fill(0);
+        const QImage untouched = card;
+        try {
+            write(card);
+            QFAIL(qPrintable(QString(name) + " drew on an 8-bit picture"));
+        } catch (const std::invalid_argument& error) {
+            QVERIFY2(QString(error.what()).contains("Format_Grayscale8"), name);
+        }
+        QVERIFY2(card == untouched, name);
+    }
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, (void)PipStamp(static_cast<Suit>(4)));
 }
 

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "pictures/picture_catalogue.h"
-#include "pictures/program_icon.h"
+#include "pictures/icon/program_icon.h"
 #include "scripted_random.h"
 #include "window/program_identity.h"
 #include "window/window_layout.h"
@@ -124,7 +124,7 @@ private slots:
         const QImage grab = Grab(shown.window);
         QVERIFY(ShowsPictureAt(grab, QPoint(242, 254), 71));
         const QRect placed(242, 254, 71, 95);
-        const QRect picture(placed.topLeft(), PictureSize(71));
+        const QRect picture(placed.topLeft(), FetchPicture(71).size());
         for (int y = placed.top(); y <= placed.bottom(); ++y)
             for (int x = placed.left(); x <= placed.right(); ++x)
                 if (!picture.contains(x, y))

@@ -1,7 +1,10 @@
 // Developer tool: renders all of Tolvane's pictures into one labelled PNG,
 // first at their own size, then three times as big with every pixel kept
 // sharp. Usage: picture_sheet OUTPUT.png (run with QT_QPA_PLATFORM=offscreen).
+// `picture_sheet --digests FILE` instead rewrites the pictures' exact-pixel
+// digests (tests/picture_digests.txt) after a change to a picture is meant.
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -9,6 +12,7 @@
 
 #include <iterator>
 
+#include "picture_digests.h"
 #include "pictures/picture_catalogue.h"
 
 using namespace tolvane;
@@ -57,12 +61,24 @@ void DrawSection(QPainter& painter, int zoom, int top) {
     }
 }
 
+int WriteDigests(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(PictureDigestTable().toLatin1()) < 0 || !file.flush()) {
+        QTextStream(stderr) << "could not write " << path << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QString(argv[1]) == "--digests")
+        return WriteDigests(argv[2]);
     if (argc != 2) {
-        QTextStream(stderr) << "usage: picture_sheet OUTPUT.png\n";
+        QTextStream(stderr) << "usage: picture_sheet OUTPUT.png | picture_sheet --digests FILE\n";
         return 2;
     }
     QImage sheet(SheetSize(), QImage::Format_RGB32);

@@ -8,7 +8,7 @@
 #include "image_box.h"
 #include "picture_number.h"
 #include "pictures/picture_catalogue.h"
-#include "pictures/program_icon.h"
+#include "pictures/icon/program_icon.h"
 #include "program_identity.h"
 #include "window_layout.h"
 

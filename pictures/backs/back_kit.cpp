@@ -4,16 +4,11 @@
 #include <array>
 #include <cmath>
 
+#include "raster/pixel_rows.h"
+
 namespace tolvane::backs {
 
 namespace {
-
-template <typename Gradient>
-Gradient WithStops(Gradient gradient, ColourStops stops) {
-    for (const ColourStop& stop : stops)
-        gradient.setColorAt(stop.at, stop.colour);
-    return gradient;
-}
 
 QColor ColourAt(ColourStops stops, qreal at) {
     const ColourStop* before = stops.begin();
@@ -42,6 +37,7 @@ QRgb Over(QRgb below, QRgb above) {
 }  // namespace
 
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
+    const auto rows = WritableRows(card);
     // The gradient is sampled into a table by distance, two samples to a
     // pixel of radius, so each pixel costs a square root and a blend.
     constexpr int kMostSamples = 64;
@@ -53,7 +49,7 @@ void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
                           .toAlignedRect()
                           .intersected(card.rect());
     for (int y = box.top(); y <= box.bottom(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(card.scanLine(y));
+        QRgb* row = rows[y];
         for (int x = box.left(); x <= box.right(); ++x) {
             const qreal dx = x + 0.5 - centre.x(), dy = y + 0.5 - centre.y();
             const qreal distance = std::sqrt(dx * dx + dy * dy) / radius;
@@ -68,11 +64,10 @@ void PaintGlow(QImage& card, QPointF centre, qreal radius, QColor colour, qreal 
 }
 
 QLinearGradient LinearGradient(QPointF from, QPointF to, ColourStops stops) {
-    return WithStops(QLinearGradient(from, to), stops);
-}
-
-QRadialGradient RadialGradient(QPointF centre, qreal radius, ColourStops stops) {
-    return WithStops(QRadialGradient(centre, radius), stops);
+    QLinearGradient gradient(from, to);
+    for (const ColourStop& stop : stops)
+        gradient.setColorAt(stop.at, stop.colour);
+    return gradient;
 }
 
 QLinearGradient CardHighToLow(ColourStops stops) {
@@ -93,6 +88,10 @@ QBrush SeeThrough(QColor colour, qreal opacity) {
 SmoothPainter::SmoothPainter(QImage* card) : QPainter(card) {
     setRenderHint(QPainter::Antialiasing);
     setPen(Qt::NoPen);
+}
+
+SmoothPainter::SmoothPainter(QImage* card, ColourStops highToLow) : SmoothPainter(card) {
+    fillRect(kCardArea, CardHighToLow(highToLow));
 }
 
 qreal Scatter(std::uint32_t x, std::uint32_t y, std::uint32_t seed) {

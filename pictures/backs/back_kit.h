@@ -5,13 +5,12 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QRadialGradient>
 #include <QRectF>
 
 #include <cstdint>
 #include <initializer_list>
 
-#include "pictures/picture_catalogue.h"
+#include "card_geometry.h"
 
 // Shared tools of the back designs: the card's drawing area, gradients
 // built from colour tables, a painter set up for smooth shapes and a
@@ -19,7 +18,6 @@
 namespace tolvane::backs {
 
 inline constexpr QRectF kCardArea{0.0, 0.0, kCardSize.width(), kCardSize.height()};
-inline constexpr QPointF kCardCentre{kCardSize.width() / 2.0, kCardSize.height() / 2.0};
 
 struct ColourStop {
     qreal at;  // 0 at the gradient's start, 1 at its end
@@ -28,7 +26,6 @@ struct ColourStop {
 using ColourStops = std::initializer_list<ColourStop>;
 
 QLinearGradient LinearGradient(QPointF from, QPointF to, ColourStops stops);
-QRadialGradient RadialGradient(QPointF centre, qreal radius, ColourStops stops);
 
 // Top-to-bottom gradient over the whole card.
 QLinearGradient CardHighToLow(ColourStops stops);
@@ -46,14 +43,17 @@ QColor Faded(QColor colour, qreal opacity);
 // colour, which spares building the gradient's colour table.
 QBrush SeeThrough(QColor colour, qreal opacity);
 
-// Paints antialiased shapes with no outline until a pen is set.
+// Paints antialiased shapes with no outline until a pen is set; the second
+// form first covers the card with a top-to-bottom gradient of `highToLow`.
 class SmoothPainter : public QPainter {
 public:
     explicit SmoothPainter(QImage* card);
+    SmoothPainter(QImage* card, ColourStops highToLow);
 };
 
 // Lays a round gradient over the pixels within `radius` of `centre`, the
-// stops running from the centre (0) to the rim (1).
+// stops running from the centre (0) to the rim (1). Throws
+// std::invalid_argument naming the format unless `card` has 32-bit pixels.
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops);
 
 // A soft round light, strongest (at `strength`, 0..1) in the middle and

@@ -6,25 +6,18 @@
 // the corner marks of the full-colour backs are added afterwards by DrawBack.
 namespace tolvane::backs {
 
+using PaintDesign = void(QImage& card);
+
 // Black dots on white in a double frame, exactly two colours.
-void PaintDottedBack(QImage& card);
+PaintDesign PaintDottedBack;
 
 // Scenery
-void PaintSkyWithClouds(QImage& card);
-void PaintPalmIsland(QImage& card);
-void PaintDesertDuneWithMoon(QImage& card);
-void PaintAstronautAboveEarth(QImage& card);
+PaintDesign PaintSkyWithClouds, PaintPalmIsland, PaintDesertDuneWithMoon, PaintAstronautAboveEarth;
 
 // Patterns
-void PaintBlueAbstract(QImage& card);
-void PaintRedSwirl(QImage& card);
-void PaintBlueMosaic(QImage& card);
-void PaintMagentaStreaks(QImage& card);
-void PaintOrangeStripes(QImage& card);
+PaintDesign PaintBlueAbstract, PaintRedSwirl, PaintBlueMosaic, PaintMagentaStreaks, PaintOrangeStripes;
 
 // Toys and creatures
-void PaintTropicalFish(QImage& card);
-void PaintToyFrog(QImage& card);
-void PaintRacingCars(QImage& card);
+PaintDesign PaintTropicalFish, PaintToyFrog, PaintRacingCars;
 
 }  // namespace tolvane::backs

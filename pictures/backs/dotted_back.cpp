@@ -1,7 +1,8 @@
 #include <QRgb>
 
 #include "designs.h"
-#include "pictures/palette.h"
+#include "raster/palette.h"
+#include "raster/pixel_rows.h"
 
 namespace tolvane::backs {
 
@@ -51,8 +52,9 @@ bool IsDot(int x, int y, int width, int height) {
 
 void PaintDottedBack(QImage& card) {
     const int width = card.width(), height = card.height();
+    const auto rows = WritableRows(card);
     for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(card.scanLine(y));
+        QRgb* row = rows[y];
         for (int x = 0; x < width; ++x)
             row[x] = OnFrame(x, y, width, height) || IsDot(x, y, width, height) ? palette::Black
                                                                                  : palette::White;

@@ -10,6 +10,7 @@
 
 #include "back_kit.h"
 #include "designs.h"
+#include "raster/pixel_rows.h"
 
 namespace tolvane::backs {
 
@@ -180,8 +181,7 @@ void PaintStripes(QPainter& painter) {
 }  // namespace
 
 void PaintBlueAbstract(QImage& card) {
-    SmoothPainter painter(&card);
-    painter.fillRect(kCardArea, CardHighToLow({{0.0, QColor(0x0a2466)}, {1.0, QColor(0x1f5cc0)}}));
+    SmoothPainter painter(&card, {{0.0, QColor(0x0a2466)}, {1.0, QColor(0x1f5cc0)}});
     for (const Band& band : kAbstractBands) {
         painter.setPen(QPen(SeeThrough(QColor(band.colour), band.opacity), band.width, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(band.from, band.to);
@@ -215,8 +215,9 @@ void PaintBlueMosaic(QImage& card) {
     constexpr int left = (kTileColumns * kTilePitch - kCardSize.width()) / 2;
     constexpr int top = (kTileRows * kTilePitch - kCardSize.height()) / 2;
     std::array<QRgb, kTileColumns> rowOfTiles{};
+    const auto rows = WritableRows(card);
     for (int y = 0; y < kCardSize.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(card.scanLine(y));
+        QRgb* line = rows[y];
         const int row = (y + top) / kTilePitch;
         if (y == 0 || (y + top) % kTilePitch == 0)
             for (int column = 0; column < kTileColumns; ++column)
@@ -229,8 +230,7 @@ void PaintBlueMosaic(QImage& card) {
 }
 
 void PaintMagentaStreaks(QImage& card) {
-    SmoothPainter painter(&card);
-    painter.fillRect(kCardArea, CardHighToLow({{0.0, QColor(0x12031c)}, {1.0, QColor(0x2c0636)}}));
+    SmoothPainter painter(&card, {{0.0, QColor(0x12031c)}, {1.0, QColor(0x2c0636)}});
     painter.setCompositionMode(QPainter::CompositionMode_Plus);
     for (const Streak& streak : kStreaks)
         PaintStreak(painter, streak);

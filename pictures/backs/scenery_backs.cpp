@@ -240,9 +240,8 @@ void PaintAstronaut(QPainter& painter, QPointF chest, qreal tiltDegrees) {
 }  // namespace
 
 void PaintSkyWithClouds(QImage& card) {
-    SmoothPainter painter(&card);
-    painter.fillRect(kCardArea, CardHighToLow({{0.0, QColor(0x1f5fbf)}, {0.55, QColor(0x4f97e3)},
-                                               {1.0, QColor(0xb7e0fa)}}));
+    SmoothPainter painter(&card, {{0.0, QColor(0x1f5fbf)}, {0.55, QColor(0x4f97e3)},
+                                  {1.0, QColor(0xb7e0fa)}});
     PaintGlow(card, {60, 8}, 22, QColor(0xfffbe0), kHaloStrength);
     for (const Cloud& cloud : kSkyClouds)
         PaintCloud(painter, cloud);
@@ -272,9 +271,8 @@ void PaintPalmIsland(QImage& card) {
 }
 
 void PaintDesertDuneWithMoon(QImage& card) {
-    SmoothPainter painter(&card);
-    painter.fillRect(kCardArea, CardHighToLow({{0.0, QColor(0x101437)}, {0.4, QColor(0x3a2a6e)},
-                                               {0.62, QColor(0xc46a6a)}, {0.7, QColor(0xf2a65e)}}));
+    SmoothPainter painter(&card, {{0.0, QColor(0x101437)}, {0.4, QColor(0x3a2a6e)},
+                                  {0.62, QColor(0xc46a6a)}, {0.7, QColor(0xf2a65e)}});
     for (const QPointF& star : kDesertStars)
         PaintGlow(card, star, 1.3, Qt::white, 0.9);
     const QPointF moon(48, 20);
@@ -316,8 +314,7 @@ void PaintDesertDuneWithMoon(QImage& card) {
 }
 
 void PaintAstronautAboveEarth(QImage& card) {
-    SmoothPainter painter(&card);
-    painter.fillRect(kCardArea, CardHighToLow({{0.0, QColor(0x02030c)}, {1.0, QColor(0x0d1640)}}));
+    SmoothPainter painter(&card, {{0.0, QColor(0x02030c)}, {1.0, QColor(0x0d1640)}});
     PaintSpaceStars(card);
     PaintEarth(card, painter);
     PaintAstronaut(painter, {37, 38}, -18);

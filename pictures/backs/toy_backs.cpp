@@ -270,9 +270,8 @@ void PaintMownGrass(QPainter& painter) {
 }  // namespace
 
 void PaintTropicalFish(QImage& card) {
-    SmoothPainter painter(&card);
-    painter.fillRect(kCardArea, CardHighToLow({{0.0, QColor(0x3cc2e8)}, {0.6, QColor(0x1679c4)},
-                                               {1.0, QColor(0x0a3a82)}}));
+    SmoothPainter painter(&card, {{0.0, QColor(0x3cc2e8)}, {0.6, QColor(0x1679c4)},
+                                  {1.0, QColor(0x0a3a82)}});
     painter.setBrush(SeeThrough(Qt::white, 0.08));
     for (qreal x : {8.0, 30.0, 52.0})
         painter.drawPolygon(QPolygonF({{x, 0}, {x + 10, 0}, {x - 4, 96}, {x - 16, 96}}));  // sun rays
@@ -288,9 +287,8 @@ void PaintTropicalFish(QImage& card) {
 }
 
 void PaintToyFrog(QImage& card) {
-    SmoothPainter painter(&card);
-    painter.fillRect(kCardArea, CardHighToLow({{0.0, QColor(0xe8600a)}, {0.45, QColor(0xffb54a)},
-                                               {1.0, QColor(0xe8600a)}}));
+    SmoothPainter painter(&card, {{0.0, QColor(0xe8600a)}, {0.45, QColor(0xffb54a)},
+                                  {1.0, QColor(0xe8600a)}});
     PaintPolkaDots(card);
 
     PaintWindUpKey(painter);

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "palette.h"
+#include "raster/palette.h"
 
 namespace tolvane {
 

@@ -24,12 +24,19 @@ private:
     qsizetype bytesPerLine_;
 };
 
-// Rows to write, detaching `image` once; rows to read from `image`.
+// Throws std::invalid_argument naming the format of `image` unless its pixels
+// are 32-bit RGB or ARGB, the only ones whose rows hold a QRgb per pixel.
+void CheckRowFormat(const QImage& image);
+
+// Rows to write, detaching `image` once; rows to read from `image`. Both
+// check the format first, so no row is ever read or written past its end.
 inline PixelRows<uchar> WritableRows(QImage& image) {
+    CheckRowFormat(image);
     return PixelRows<uchar>(image.bits(), image.bytesPerLine());
 }
 
 inline PixelRows<const uchar> ReadableRows(const QImage& image) {
+    CheckRowFormat(image);
     return PixelRows<const uchar>(image.constBits(), image.bytesPerLine());
 }
 

@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QRgb>
 
-#include "palette.h"
+#include "raster/palette.h"
 
 namespace tolvane {
 

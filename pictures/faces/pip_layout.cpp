@@ -61,7 +61,7 @@ std::vector<QPointF> PipCentres(int rank) {
 }
 
 QPoint TopLeftForCentre(QPointF centre, QSize size) {
-    return {qRound(centre.x() - (size.width() - 1) / 2.0), qRound(centre.y() - (size.height() - 1) / 2.0)};
+    return {qRound(centre.x() - size.width() / 2.0), qRound(centre.y() - size.height() / 2.0)};
 }
 
 bool IsInLowerHalf(QPointF centre) {

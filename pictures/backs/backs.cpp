@@ -4,20 +4,18 @@
 #include <stdexcept>
 #include <string>
 
-#include "backs/designs.h"
-#include "palette.h"
-#include "picture_catalogue.h"
+#include "card_geometry.h"
+#include "designs.h"
+#include "raster/palette.h"
 
 namespace tolvane {
 
 namespace {
 
-using PaintDesign = void (*)(QImage&);
+constexpr int kDottedBack = 0;
 
-constexpr PictureId kDottedBack = kFirstBack;
-
-// The full-colour designs in id order, from kDottedBack + 1 to kLastBack.
-constexpr std::array<PaintDesign, kLastBack - kDottedBack> kFullColourDesigns = {
+// The full-colour designs in order, from kDottedBack + 1 on.
+constexpr std::array<backs::PaintDesign*, kBackCount - 1> kFullColourDesigns = {
     backs::PaintSkyWithClouds,     backs::PaintBlueAbstract,    backs::PaintTropicalFish,
     backs::PaintToyFrog,           backs::PaintRedSwirl,        backs::PaintPalmIsland,
     backs::PaintBlueMosaic,        backs::PaintMagentaStreaks,  backs::PaintDesertDuneWithMoon,
@@ -44,15 +42,16 @@ void MarkCorners(QImage& back) {
 
 }  // namespace
 
-QImage DrawBack(int id) {
-    if (id < kFirstBack || id > kLastBack)
-        throw std::out_of_range("back id " + std::to_string(id) + " is outside 53..65");
+QImage DrawBack(int design) {
+    if (design < 0 || design >= kBackCount)
+        throw std::out_of_range("back " + std::to_string(design) + " is outside 0.." +
+                                std::to_string(kBackCount - 1));
     QImage back(kCardSize, QImage::Format_RGB32);
-    if (id == kDottedBack) {
+    if (design == kDottedBack) {
         backs::PaintDottedBack(back);
         return back;
     }
-    kFullColourDesigns[id - kDottedBack - 1](back);
+    kFullColourDesigns[design - kDottedBack - 1](back);
     MarkCorners(back);
     return back;
 }

@@ -1,19 +1,10 @@
 #include "stamp.h"
 
-#include <stdexcept>
-#include <string>
-
 #include "pixel_rows.h"
 
 namespace tolvane {
 
 namespace {
-
-// Cards are written a whole 32-bit pixel at a time.
-void CheckWholePixels(const QImage& card) {
-    if (card.depth() != 32)
-        throw std::out_of_range("picture of " + std::to_string(card.depth()) + "-bit pixels is not 32-bit");
-}
 
 // Stamps are drawn without antialiasing, so each pixel is either fully
 // opaque or fully transparent.
@@ -24,11 +15,10 @@ bool IsOpaque(QRgb pixel) {
 }  // namespace
 
 void Stamp(QImage& onto, const QImage& stamp, QPoint topLeft) {
-    CheckWholePixels(onto);
+    const auto ontoRows = WritableRows(onto);
     const QImage source = stamp.convertToFormat(QImage::Format_ARGB32);
     const QRect covered = onto.rect() & QRect(topLeft, source.size());
     const auto sourceRows = ReadableRows(source);
-    const auto ontoRows = WritableRows(onto);
     const int left = covered.left(), right = covered.right();
     for (int y = covered.top(); y <= covered.bottom(); ++y) {
         const QRgb* from = sourceRows[y - topLeft.y()] - topLeft.x();
@@ -44,12 +34,11 @@ QImage TurnedOver(const QImage& stamp) {
 }
 
 void CopyTurnedOver(QImage& card, const QRect& area) {
-    CheckWholePixels(card);
+    const auto cardRows = WritableRows(card);
     const QRect inside = area & card.rect();
     // Read from a copy, so an area overlapping its opposite is not read after being written.
     const QImage original = card.copy(inside);
     const auto originalRows = ReadableRows(original);
-    const auto cardRows = WritableRows(card);
     const int right = card.width() - 1, bottom = card.height() - 1;
     const int width = original.width(), height = original.height();
     for (int y = 0; y < height; ++y) {

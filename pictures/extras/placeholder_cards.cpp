@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "palette.h"
-#include "picture_catalogue.h"
-#include "pixel_rows.h"
+#include "card_geometry.h"
+#include "raster/palette.h"
+#include "raster/pixel_rows.h"
 
 namespace tolvane {
 
@@ -18,7 +18,6 @@ namespace {
 const QRectF kCardOutline(0.5, 0.5, kCardSize.width() - 1, kCardSize.height() - 1);
 constexpr double kCornerRadius = 5;
 constexpr double kFrameInset = 4;
-const QPointF kCentre(kCardSize.width() / 2.0, kCardSize.height() / 2.0);
 
 // The X: two bars crossing at the centre, each arm reaching this far along
 // both axes, each bar this thick.
@@ -41,14 +40,14 @@ QPainterPath Bar(QPointF from, QPointF to, double thickness) {
 QPainterPath Cross() {
     const QPointF toBottomRight(kCrossReach, kCrossReach);
     const QPointF toBottomLeft(-kCrossReach, kCrossReach);
-    return Bar(kCentre - toBottomRight, kCentre + toBottomRight, kCrossThickness)
-        .united(Bar(kCentre - toBottomLeft, kCentre + toBottomLeft, kCrossThickness));
+    return Bar(kCardCentre - toBottomRight, kCardCentre + toBottomRight, kCrossThickness)
+        .united(Bar(kCardCentre - toBottomLeft, kCardCentre + toBottomLeft, kCrossThickness));
 }
 
 QPainterPath Ring() {
     QPainterPath ring;
-    ring.addEllipse(kCentre, kRingOuterRadius, kRingOuterRadius);
-    ring.addEllipse(kCentre, kRingInnerRadius, kRingInnerRadius);
+    ring.addEllipse(kCardCentre, kRingOuterRadius, kRingOuterRadius);
+    ring.addEllipse(kCardCentre, kRingInnerRadius, kRingInnerRadius);
     return ring;
 }
 

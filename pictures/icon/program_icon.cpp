@@ -3,49 +3,50 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <array>
 #include <stdexcept>
 #include <string>
-#include <span>
 #include <string_view>
 
-#include "palette.h"
+#include "raster/palette.h"
+#include "raster/pixel_map.h"
 
 namespace tolvane {
 
 namespace {
 
-// A small shape drawn pixel for pixel: 'X' is ink, '.' is left alone.
-using Glyph = std::span<const std::string_view>;
+// A suit drawn pixel for pixel, '#' for ink.
+using Glyph = PixelMap;
 
 constexpr std::array<std::string_view, 9> kSpade{
-    "....X....",
-    "...XXX...",
-    "..XXXXX..",
-    ".XXXXXXX.",
-    "XXXXXXXXX",
-    "XXXXXXXXX",
-    ".XX.X.XX.",
-    "....X....",
-    "...XXX...",
+    "    #    ",
+    "   ###   ",
+    "  #####  ",
+    " ####### ",
+    "#########",
+    "#########",
+    " ## # ## ",
+    "    #    ",
+    "   ###   ",
 };
 
 constexpr std::array<std::string_view, 8> kHeart{
-    ".XX...XX.",
-    "XXXX.XXXX",
-    "XXXXXXXXX",
-    "XXXXXXXXX",
-    ".XXXXXXX.",
-    "..XXXXX..",
-    "...XXX...",
-    "....X....",
+    " ##   ## ",
+    "#### ####",
+    "#########",
+    "#########",
+    " ####### ",
+    "  #####  ",
+    "   ###   ",
+    "    #    ",
 };
 
 constexpr std::array<std::string_view, 5> kSmallHeart{
-    "XX.XX",
-    "XXXXX",
-    "XXXXX",
-    ".XXX.",
-    "..X..",
+    "## ##",
+    "#####",
+    "#####",
+    " ### ",
+    "  #  ",
 };
 
 // Where the two cards lie, and which suit the front card shows.
@@ -114,20 +115,9 @@ void DrawBackCard(QPainter& painter, const QRect& card, int inset, const IconInk
                      inks.backPatternOther);
 }
 
-void DrawGlyph(QPainter& painter, Glyph glyph, QPoint centre, QRgb ink) {
-    const int width = static_cast<int>(glyph.front().size());
-    const int height = static_cast<int>(glyph.size());
-    const QPoint topLeft = centre - QPoint(width / 2, height / 2);
-    painter.setPen(QColor(ink));
-    for (int row = 0; row < height; ++row)
-        for (int column = 0; column < width; ++column)
-            if (glyph[row][column] == 'X')
-                painter.drawPoint(topLeft + QPoint(column, row));
-}
-
-void DrawFrontCard(QPainter& painter, const QRect& card, Glyph suit, const IconInks& inks) {
-    DrawCardShape(painter, card, inks.edge, inks.face);
-    DrawGlyph(painter, suit, card.center(), inks.suit);
+void DrawGlyph(QImage& icon, Glyph glyph, QPoint centre, QRgb ink) {
+    const QSize size = PixelMapSize(glyph);
+    PaintPixelMap(icon, centre - QPoint(size.width() / 2, size.height() / 2), glyph, ink);
 }
 
 }  // namespace
@@ -137,9 +127,12 @@ QImage DrawProgramIcon(IconImage image) {
     const IconInks& inks = InksOf(image);
     QImage icon(layout.edge, layout.edge, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    DrawBackCard(painter, layout.backCard, layout.backInset, inks);
-    DrawFrontCard(painter, layout.frontCard, layout.suit, inks);
+    {
+        QPainter painter(&icon);
+        DrawBackCard(painter, layout.backCard, layout.backInset, inks);
+        DrawCardShape(painter, layout.frontCard, inks.edge, inks.face);
+    }
+    DrawGlyph(icon, layout.suit, layout.frontCard.center(), inks.suit);
     return icon;
 }
 

@@ -1,14 +1,15 @@
 #include "card_blank.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <string_view>
 
+#include "card_geometry.h"
 #include "glyphs.h"
-#include "palette.h"
-#include "picture_catalogue.h"
-#include "pixel_rows.h"
-#include "stamp.h"
+#include "raster/palette.h"
+#include "raster/pixel_map.h"
+#include "raster/pixel_rows.h"
+#include "raster/stamp.h"
 #include "suit_shapes.h"
 #include "suit_stamps.h"
 
@@ -16,10 +17,11 @@ namespace tolvane {
 
 namespace {
 
-// The top-left rounding of the border, '#' for border; the other three
-// corners are its mirror images.
-constexpr std::array<std::string_view, 3> kRounding = {"..#", ".#.", "#.."};
-constexpr int kRoundingSize = static_cast<int>(kRounding.size());
+// The rounding of the top corners of the border, '#' for border; the bottom
+// corners are the top ones turned over.
+constexpr std::string_view kTopLeftRounding[] = {"  #", " # ", "#  "};
+constexpr std::string_view kTopRightRounding[] = {"#  ", " # ", "  #"};
+constexpr int kRoundingSize = static_cast<int>(std::size(kTopLeftRounding));
 
 // Where the index sits: the rank text centred over the suit symbol.
 constexpr int kIndexCentreX = 6;
@@ -27,16 +29,9 @@ constexpr int kRankTextTop = 4;
 constexpr int kIndexSuitTop = 13;
 
 void DrawRoundedCorners(QImage& card, QRgb border) {
-    const int right = card.width() - 1, bottom = card.height() - 1;
-    for (int y = 0; y < kRoundingSize; ++y)
-        for (int x = 0; x < kRoundingSize; ++x) {
-            if (kRounding[y][x] != '#')
-                continue;
-            card.setPixel(x, y, border);
-            card.setPixel(right - x, y, border);
-            card.setPixel(x, bottom - y, border);
-            card.setPixel(right - x, bottom - y, border);
-        }
+    PaintPixelMap(card, QPoint(0, 0), kTopLeftRounding, border);
+    PaintPixelMap(card, QPoint(card.width() - kRoundingSize, 0), kTopRightRounding, border);
+    CopyTurnedOver(card, QRect(0, 0, card.width(), kRoundingSize));
 }
 
 void DrawStraightEdges(QImage& card, QRgb border) {

@@ -12,6 +12,7 @@ namespace tolvane {
 namespace {
 
 constexpr char kSeeThrough = ' ';
+constexpr char kInk = '#';
 
 constexpr std::pair<char, QRgb> kKey[] = {
     {'.', palette::White}, {'k', palette::Black},  {'m', palette::Maroon},  {'g', palette::Green},
@@ -49,18 +50,25 @@ QImage PixelMapImage(PixelMap rows) {
     return image;
 }
 
-void PaintPixelMap(QImage& image, QPoint origin, PixelMap rows) {
+void PaintPixelMap(QImage& image, QPoint origin, PixelMap rows, std::optional<QRgb> ink) {
+    const auto pixels = WritableRows(image);
     const QRect area(origin, PixelMapSize(rows));
     if (area.isEmpty())
         return;
     if (!image.rect().contains(area))
         throw std::out_of_range("pixel map at " + Describe(origin) + " does not fit the picture");
-    const auto pixels = WritableRows(image);
+    const auto colourOf = [ink](char key) {
+        if (key != kInk)
+            return PixelMapColour(key);
+        if (!ink)
+            throw std::out_of_range("pixel map character '#' is painted with no ink");
+        return *ink;
+    };
     for (int y = 0; y < area.height(); ++y) {
         QRgb* row = pixels[origin.y() + y] + origin.x();
         for (int x = 0; x < area.width(); ++x)
             if (const char key = rows[y][x]; key != kSeeThrough)
-                row[x] = PixelMapColour(key);
+                row[x] = colourOf(key);
     }
 }
 

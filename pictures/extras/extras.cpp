@@ -5,18 +5,16 @@
 #include <string>
 #include <string_view>
 
-#include "picture_catalogue.h"
-#include "pixel_map.h"
 #include "placeholder_cards.h"
+#include "raster/pixel_map.h"
 
 namespace tolvane {
 
 namespace {
 
-constexpr PictureId kCrossPlaceholder = 66;
-constexpr PictureId kRingPlaceholder = 67;
-constexpr PictureId kFirstExtra = kCrossPlaceholder;
-constexpr PictureId kFirstSmallPicture = kRingPlaceholder + 1;
+constexpr int kCrossPlaceholder = 0;
+constexpr int kRingPlaceholder = 1;
+constexpr int kFirstSmallPicture = kRingPlaceholder + 1;
 
 // A yellow card with red-and-white checks lying over a white card that
 // carries a little red heart.
@@ -51,7 +49,6 @@ constexpr std::string_view kRedBlob[] = {
     " rrrr ",
     "rrrrr ",
     "  r  r"};
-constexpr QPoint kRedBlobAt{23, 6};
 
 // A blue blob asleep, with its Z's drifting off to the right.
 constexpr std::string_view kSleeper[] = {
@@ -93,7 +90,6 @@ constexpr std::string_view kCheekyFace[] = {
     "krrk ",
     "krrk ",
     " rr  "};
-constexpr QPoint kCheekyFaceAt{6, 3};
 
 // A red strip with a dial, a vent, and a green and a yellow lamp, both dark.
 constexpr std::string_view kControlStrip[] = {
@@ -110,14 +106,12 @@ constexpr std::string_view kGreenLampOn[] = {
     "k         .ll",
     "          lll",
     "          lll"};
-constexpr QPoint kGreenLampOnAt{3, 2};
 
 // ...or the needle turned right and the yellow lamp lit.
 constexpr std::string_view kYellowLampOn[] = {
     "k            .yy",
     "             yyy",
     "             yyy"};
-constexpr QPoint kYellowLampOnAt{5, 2};
 
 // A small picture: a pixel map, and for a variant a patch painted over it.
 struct SmallPicture {
@@ -126,42 +120,28 @@ struct SmallPicture {
     QPoint patchAt;
 };
 
-// Pictures 68..74 in id order.
+// The small pictures in order, from kFirstSmallPicture on.
 constexpr std::array<SmallPicture, 7> kSmallPictures = {{
     {kCheckedCard, {}, {}},
-    {kCheckedCard, kRedBlob, kRedBlobAt},
+    {kCheckedCard, kRedBlob, {23, 6}},
     {kSleeper, {}, {}},
     {kSmile, {}, {}},
-    {kSmile, kCheekyFace, kCheekyFaceAt},
-    {kControlStrip, kGreenLampOn, kGreenLampOnAt},
-    {kControlStrip, kYellowLampOn, kYellowLampOnAt}}};
-static_assert(kFirstSmallPicture + kSmallPictures.size() - 1 == kLastPicture);
-
-void CheckExtraId(int id) {
-    if (id < kFirstExtra || id > kLastPicture)
-        throw std::out_of_range("extra picture id " + std::to_string(id) + " is outside 66..74");
-}
-
-const SmallPicture& SmallPictureOf(int id) {
-    return kSmallPictures[id - kFirstSmallPicture];
-}
+    {kSmile, kCheekyFace, {6, 3}},
+    {kControlStrip, kGreenLampOn, {3, 2}},
+    {kControlStrip, kYellowLampOn, {5, 2}}}};
+static_assert(kFirstSmallPicture + kSmallPictures.size() == kExtraCount);
 
 }  // namespace
 
-QSize ExtraSize(int id) {
-    CheckExtraId(id);
-    if (id < kFirstSmallPicture)
-        return kCardSize;
-    return PixelMapSize(SmallPictureOf(id).base);
-}
-
-QImage DrawExtra(int id) {
-    CheckExtraId(id);
-    if (id == kCrossPlaceholder)
+QImage DrawExtra(int extra) {
+    if (extra < 0 || extra >= kExtraCount)
+        throw std::out_of_range("extra picture " + std::to_string(extra) + " is outside 0.." +
+                                std::to_string(kExtraCount - 1));
+    if (extra == kCrossPlaceholder)
         return DrawCrossPlaceholder();
-    if (id == kRingPlaceholder)
+    if (extra == kRingPlaceholder)
         return DrawRingPlaceholder();
-    const SmallPicture& picture = SmallPictureOf(id);
+    const SmallPicture& picture = kSmallPictures[extra - kFirstSmallPicture];
     QImage image = PixelMapImage(picture.base);
     PaintPixelMap(image, picture.patchAt, picture.patch);
     return image;

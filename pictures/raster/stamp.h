@@ -8,7 +8,7 @@ namespace tolvane {
 
 // Puts the opaque pixels of `stamp` onto `onto` with their top left at
 // `topLeft`, exactly, leaving what lies under the transparent ones. `onto`
-// must have 32-bit pixels; throws std::out_of_range naming its depth if not.
+// must have 32-bit pixels; throws std::invalid_argument naming its format if not.
 void Stamp(QImage& onto, const QImage& stamp, QPoint topLeft);
 
 // `stamp` turned through 180 degrees, pixel for pixel.

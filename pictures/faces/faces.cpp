@@ -4,9 +4,9 @@
 
 #include "card_blank.h"
 #include "court_figures.h"
-#include "palette.h"
 #include "pip_layout.h"
-#include "stamp.h"
+#include "raster/palette.h"
+#include "raster/stamp.h"
 #include "suit_shapes.h"
 #include "suit_stamps.h"
 

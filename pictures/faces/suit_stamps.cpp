@@ -3,7 +3,7 @@
 #include <array>
 
 #include "pip_layout.h"
-#include "stamp.h"
+#include "raster/stamp.h"
 #include "suit_shapes.h"
 
 namespace tolvane {

@@ -5,6 +5,7 @@
 
 #include <array>
 
+// The icon layer: the program icon's images, for the desktop and the window.
 namespace tolvane {
 
 // The program's icon: a card back fanned out behind a card face that shows

@@ -6,11 +6,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "card_geometry.h"
 #include "outline_brush.h"
-#include "palette.h"
-#include "picture_catalogue.h"
-#include "pixel_rows.h"
-#include "stamp.h"
+#include "raster/palette.h"
+#include "raster/pixel_rows.h"
+#include "raster/stamp.h"
 #include "suit_shapes.h"
 #include "suit_stamps.h"
 
@@ -49,19 +49,12 @@ constexpr std::array<Robes, 4> kRobesBySuit = {{
     {Purple, Silver, Teal, Aqua},     // Spades
 }};
 
-constexpr QRgb kSkin = White;
-constexpr QRgb kLips = Red;
-constexpr QRgb kShade = Grey;
-constexpr QRgb kGold = Yellow;
-constexpr QRgb kSteel = Silver;
-constexpr QRgb kWood = Maroon;
-constexpr QRgb kErmine = White;
-constexpr QRgb kLeafGreen = Green;
+constexpr QRgb kSkin = White, kLips = Red, kShade = Grey;
+constexpr QRgb kGold = Yellow, kSteel = Silver, kWood = Maroon;
+constexpr QRgb kErmine = White, kLeafGreen = Green;
 
 // Hair by rank: the King's grey with age, the Queen's fair, the Jack's brown.
-constexpr QRgb kKingHairColour = Silver;
-constexpr QRgb kQueenHairColour = Yellow;
-constexpr QRgb kJackHairColour = Olive;
+constexpr QRgb kKingHairColour = Silver, kQueenHairColour = Yellow, kJackHairColour = Olive;
 constexpr QRgb kDarkBrows = Olive;
 
 // The figure is symmetric about this column, save for what it holds.

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+
+namespace tolvane {
+
+// The extras layer: the pictures that are neither faces nor backs, drawn in
+// the 16-colour palette, mostly as pixel maps.
+
+// The further pictures, numbered 0..8: two green place-holder cards (71 x 96)
+// and five small pictures, three of them with a variant.
+inline constexpr int kExtraCount = 9;
+
+// Throws std::out_of_range naming `extra` unless it lies in 0..8.
+QImage DrawExtra(int extra);
+
+}  // namespace tolvane

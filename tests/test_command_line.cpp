@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "app/command_line.h"
-#include "app/display_check.h"
 
 using namespace tolvane;
 

@@ -5,9 +5,12 @@ MAKEFLAGS += --no-print-directory
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+PACKAGE_BUILD ?= build-package
 JOBS       ?= $(shell nproc)
+# Developers and CI build everything, with warnings as errors.
+DEV_FLAGS  := -DBUILD_TESTING=ON -DTOLVANE_BUILD_TOOLS=ON -DTOLVANE_BUILD_BENCH=ON -DTOLVANE_WERROR=ON
 
-.PHONY: all deps build run test test-asan memcheck bench clean
+.PHONY: all deps build run test test-asan memcheck bench package package-check clean
 
 all: build
 
@@ -15,7 +18,7 @@ deps:
 	@tools/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(DEV_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -32,7 +35,7 @@ test: build
 # The same tests built with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer.
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON $(DEV_FLAGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
@@ -46,5 +49,18 @@ memcheck: build
 	QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --error-exitcode=1 \
 	    --leak-check=full --errors-for-leak-kinds=definite $(BUILD)/tools/shuffle_soak
 
+# The Debian package, built as Debian builds its own: a Release build of the
+# program alone with the distribution's hardening flags.
+package: deps
+	eval "$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)" && \
+	    CXXFLAGS="$$CXXFLAGS $$CPPFLAGS" cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	@echo "Package: $$(ls $(PACKAGE_BUILD)/tolvane_*.deb)"
+
+# The package passes lintian without an error (warnings are shown).
+package-check: package
+	lintian --fail-on error $(PACKAGE_BUILD)/tolvane_*.deb
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD)

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <string_view>
 
 extern char** environ;
 
@@ -24,8 +25,11 @@ XvfbServer::XvfbServer() {
     close(pipeEnds[1]);
     char number[16] = {};
     if (pid_ && read(pipeEnds[0], number, sizeof number - 1) > 0) {
-        const std::string text(number);
-        display_ = ":" + text.substr(0, text.find('\n'));
+        // Appended, not `":" + text`: GCC 12 flags that insert at the front
+        // with a false -Wrestrict when it optimises.
+        const std::string_view text(number);
+        display_ = ':';
+        display_ += text.substr(0, text.find('\n'));
     }
     close(pipeEnds[0]);
 }

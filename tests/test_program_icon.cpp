@@ -1,4 +1,6 @@
+#include <QFile>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QTest>
 
 #include <algorithm>
@@ -6,6 +8,7 @@
 
 #include "pictures/raster/palette.h"
 #include "pictures/icon/program_icon.h"
+#include "pixel_counts.h"
 
 using namespace tolvane;
 
@@ -56,12 +59,55 @@ private slots:
         QCOMPARE(icon.pixel(edge - 1, 0), qRgba(0, 0, 0, 0));
     }
 
-    void iconPrefersTheColourImages() {
-        const QIcon icon = ProgramIcon();
-        QCOMPARE(icon.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32),
-                 DrawProgramIcon(IconImage::Colour32));
-        QCOMPARE(icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32),
-                 DrawProgramIcon(IconImage::Colour16));
+    // Each theme image is drawn at its own size: its edges are sharp (the
+    // back card's left outline is solid black, where a scaled copy would be
+    // grey), and the window's icon holds every one of them.
+    void themeImages_data() {
+        QTest::addColumn<int>("edge");
+        for (int edge : kThemeIconEdges)
+            QTest::addRow("%d", edge) << edge;
+    }
+    void themeImages() {
+        QFETCH(int, edge);
+        const QImage image = DrawThemeIcon(edge);
+        QCOMPARE(image.size(), QSize(edge, edge));
+        QCOMPARE(image.pixel(qRound(2.0 * edge / 32), edge / 2), palette::Black);
+        QCOMPARE(image.pixel(edge - 1, 0), qRgba(0, 0, 0, 0));
+        QCOMPARE(ProgramIcon().pixmap(edge).toImage().convertToFormat(QImage::Format_ARGB32), image);
+    }
+
+    // The files the build drew for the icon theme: one image a size, and
+    // the scalable one.
+    void themeFiles_data() { themeImages_data(); }
+    void themeFiles() {
+        QFETCH(int, edge);
+        const QImage file(QStringLiteral(ICON_THEME_PATH "/%1x%1/apps/tolvane.png").arg(edge));
+        QCOMPARE(file.convertToFormat(QImage::Format_ARGB32), DrawThemeIcon(edge));
+    }
+#ifdef ICON_SCALABLE
+    void scalableFile() {
+        QFile svg(QStringLiteral(ICON_THEME_PATH "/scalable/apps/tolvane.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray text = svg.readAll();
+        QVERIFY(text.contains("viewBox=\"0 0 256 256\""));
+        QVERIFY(text.contains("fill=\"#ff0000\""));  // the heart
+    }
+#endif
+
+    // The .ico file holds the three images, in order, each with its size
+    // and its colours.
+    void icoFile() {
+        QImageReader reader(QStringLiteral(ICON_ICO_PATH), "ico");
+        QCOMPARE(reader.imageCount(), 3);
+        const int edges[] = {32, 32, 16};
+        const int colours[] = {2, 5, 5};
+        for (int index = 0; index < 3; ++index) {
+            QVERIFY(reader.jumpToImage(index));
+            const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(image.size(), QSize(edges[index], edges[index]));
+            QCOMPARE(static_cast<int>(ColoursOf(image).size()) - 1, colours[index]);  // less the clear pixels
+            QCOMPARE(image, DrawProgramIcon(kIconImages[index]));
+        }
     }
 
     void badImageIsNamed() {
@@ -71,6 +117,7 @@ private slots:
         } catch (const std::out_of_range& error) {
             QVERIFY2(QString(error.what()).contains('7'), error.what());
         }
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, DrawThemeIcon(20));
     }
 };
 

@@ -262,6 +262,12 @@ private slots:
         }
     }
 
+    void quitKeysCloseTheWindow() {
+        Shown shown;
+        QTest::keyClick(shown.List(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!shown.window.isVisible());
+    }
+
     // A failing handler is reported, leaves the window as it was, and ends
     // the program with a failure status rather than a crash.
     void failingHandlerEndsTheProgram() {

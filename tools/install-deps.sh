@@ -2,7 +2,9 @@
 # Installs the Debian packages Tolvane builds and tests with, only those missing.
 set -eu
 
-packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth valgrind"
+# qt6-svg-dev draws the scalable icon; the rest check and build the Debian package.
+packages="cmake make g++ qt6-base-dev qt6-qpa-plugins qt6-svg-dev libgl-dev xvfb xauth valgrind
+          appstream desktop-file-utils dpkg-dev file lintian man-db"
 
 missing=""
 for package in $packages; do

@@ -1,6 +1,7 @@
 #include "frmTolvane.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 #include "deck/card.h"
 #include "entry_list.h"
@@ -87,6 +88,11 @@ void frmTolvane::ConnectHandlers() {
     connect(lstDeck, &EntryList::SelectionChanged, this, [this] { Handle(&frmTolvane::lstDeck_Click); });
     connect(comAll, &EntrySelector::SelectionChanged, this, [this] { Handle(&frmTolvane::comAll_Click); });
     connect(comBack, &EntrySelector::SelectionChanged, this, [this] { Handle(&frmTolvane::comBack_Click); });
+    // The desktop's Quit keys; where the platform names none (Windows, or no
+    // window system at all) Ctrl+Q still closes the window.
+    auto* quit = new QShortcut(QKeySequence::Quit, this, this, &QWidget::close);
+    if (quit->keys().isEmpty())
+        quit->setKey(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void frmTolvane::Handle(void (frmTolvane::*handler)()) {

@@ -23,7 +23,8 @@ class ImageBox;
 // and ends the program.
 // Constructing it runs the load sequence, so it is ready before it is shown.
 // The window has a fixed size and layout; keyboard focus starts in the list
-// and Tab runs list, Shuffle, all-pictures selector, back selector.
+// and Tab runs list, Shuffle, all-pictures selector, back selector; the
+// desktop's Quit keys (Ctrl+Q) close it.
 // Its controls are found by objectName: lstDeck, cmdShuffle, comAll,
 // comBack, imgCard, imgAll and imgBack.
 class frmTolvane final : public QWidget {

@@ -5,13 +5,13 @@
 namespace tolvane {
 
 QString ProgramVersion() {
-    return QStringLiteral("%1.%2").arg(TOLVANE_VERSION_MAJOR).arg(TOLVANE_VERSION_MINOR, 2, 10, QChar('0'));
+    return QStringLiteral(TOLVANE_RELEASE);
 }
 
 void IdentifyProgram() {
     QGuiApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QGuiApplication::setApplicationVersion(ProgramVersion());
-    QGuiApplication::setDesktopFileName(QStringLiteral("tolvane"));  // tolvane.desktop
+    QGuiApplication::setDesktopFileName(QStringLiteral(TOLVANE_APP_ID));  // its .desktop file
 }
 
 }  // namespace tolvane

@@ -1,9 +1,12 @@
 #include "program_icon.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -120,7 +123,123 @@ void DrawGlyph(QImage& icon, Glyph glyph, QPoint centre, QRgb ink) {
     PaintPixelMap(icon, centre - QPoint(size.width() / 2, size.height() / 2), glyph, ink);
 }
 
+// The shaped icon follows the 32-pixel image's plan, scaled: its cards lie
+// where that image has them, in a square of 32 units.
+constexpr int kPlanEdge = 32;
+
+QRectF Scaled(const QRect& plan, int edge) {
+    const double unit = static_cast<double>(edge) / kPlanEdge;
+    const auto snap = [unit](int units) { return std::round(units * unit); };
+    return QRectF(QPointF(snap(plan.left()), snap(plan.top())),
+                  QPointF(snap(plan.right() + 1), snap(plan.bottom() + 1)));
+}
+
+// A rounded card with an outline `line` wide lying inside `card`.
+void PaintCardShape(QPainter& painter, const QRectF& card, double line, QRgb fill) {
+    const double radius = card.width() / 9;
+    painter.setPen(QPen(QColor(palette::Black), line));
+    painter.setBrush(QColor(fill));
+    const double half = line / 2;
+    painter.drawRoundedRect(card.adjusted(half, half, -half, -half), radius, radius);
+}
+
+// The back card's pattern: light diagonal bands crossing over dark
+// diamonds, as on a classic card back, inside a white margin. Built as
+// paths rather than clipped, since an SVG file keeps no clipping.
+void PaintBackPattern(QPainter& painter, const QRectF& card, double line) {
+    const QRectF field = card.adjusted(line * 2.5, line * 2.5, -line * 2.5, -line * 2.5);
+    const double cell = field.width() / 5;  // five diamonds across
+    QPainterPath shape;
+    shape.addRoundedRect(field, cell / 3, cell / 3);
+    painter.fillPath(shape, QColor(palette::Navy));
+    const double band = std::max(1.0, cell / 4);
+    const double reach = field.height() + field.width();
+    QPainterPath bands;
+    for (double offset = -reach; offset <= reach; offset += cell)
+        for (double slope : {1.0, -1.0}) {
+            const QPointF start = field.topLeft() + QPointF(offset, 0);
+            const QPointF end = start + QPointF(slope * reach, reach);
+            const QPointF across(band / 2 * std::sqrt(2.0), 0);
+            bands.addPolygon(QPolygonF({start - across, start + across, end + across, end - across}));
+            bands.closeSubpath();
+        }
+    bands.setFillRule(Qt::WindingFill);
+    painter.fillPath(bands.intersected(shape), QColor(palette::Blue));
+}
+
+// The icon's heart in a unit square: two round lobes over a point.
+QPainterPath HeartShape() {
+    QPainterPath heart;
+    heart.moveTo(0.5, 0.25);
+    heart.cubicTo(0.42, 0.02, 0.0, 0.02, 0.02, 0.34);
+    heart.cubicTo(0.04, 0.62, 0.38, 0.8, 0.5, 0.98);
+    heart.cubicTo(0.62, 0.8, 0.96, 0.62, 0.98, 0.34);
+    heart.cubicTo(1.0, 0.02, 0.58, 0.02, 0.5, 0.25);
+    return heart;
+}
+
+// A heart `width` wide centred on `centre`, turned over for the bottom corner.
+void PaintHeart(QPainter& painter, QPointF centre, double width, bool turned) {
+    static const QPainterPath heart = HeartShape();
+    painter.save();
+    painter.translate(centre);
+    painter.rotate(turned ? 180 : 0);
+    painter.scale(width, width);
+    painter.translate(-0.5, -0.5);
+    painter.fillPath(heart, QColor(palette::Red));
+    painter.restore();
+}
+
+// The front card: a large heart, and from 48 pixels on a small one in two
+// corners, as a card shows its index.
+void PaintFrontFace(QPainter& painter, const QRectF& card, int edge) {
+    PaintHeart(painter, card.center(), card.width() * 0.55, false);
+    if (edge < 48)
+        return;
+    const double small = card.width() * 0.17;
+    const QPointF inset(small * 0.95, small * 0.95);
+    PaintHeart(painter, card.topLeft() + inset, small, false);
+    PaintHeart(painter, card.bottomRight() - inset, small, true);
+}
+
 }  // namespace
+
+void PaintShapedIcon(QPainter& painter, int edge) {
+    const IconLayout& plan = LayoutOf(IconImage::Colour32);
+    const double line = std::max(1L, std::lround(edge / 48.0));
+    const QRectF back = Scaled(plan.backCard, edge);
+    const QRectF front = Scaled(plan.frontCard, edge);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    PaintCardShape(painter, back, line, palette::White);
+    if (edge < 48) {
+        // Too small for diamonds: the pixel images' checkerboard, pixel for pixel.
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        const int inset = static_cast<int>(line) + 1;
+        DrawCheckerboard(painter, back.toRect().adjusted(inset, inset, -inset, -inset), palette::Navy, palette::Blue);
+        painter.setRenderHint(QPainter::Antialiasing);
+    } else {
+        PaintBackPattern(painter, back, line);
+    }
+    PaintCardShape(painter, front, line, palette::White);
+    PaintFrontFace(painter, front, edge);
+    painter.restore();
+}
+
+QImage DrawThemeIcon(int edge) {
+    if (edge == 16)
+        return DrawProgramIcon(IconImage::Colour16);
+    if (edge == 32)
+        return DrawProgramIcon(IconImage::Colour32);
+    if (std::find(kThemeIconEdges.begin(), kThemeIconEdges.end(), edge) == kThemeIconEdges.end())
+        throw std::out_of_range("the program icon has no image " + std::to_string(edge) + " pixels square");
+    QImage icon(edge, edge, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    PaintShapedIcon(painter, edge);
+    painter.end();
+    return icon.convertToFormat(QImage::Format_ARGB32);
+}
 
 QImage DrawProgramIcon(IconImage image) {
     const IconLayout& layout = LayoutOf(image);
@@ -138,10 +257,8 @@ QImage DrawProgramIcon(IconImage image) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    // Of two images the same size QIcon shows the one added last, so the
-    // two-colour image goes in first.
-    for (IconImage image : kIconImages)
-        icon.addPixmap(QPixmap::fromImage(DrawProgramIcon(image)));
+    for (int edge : kThemeIconEdges)
+        icon.addPixmap(QPixmap::fromImage(DrawThemeIcon(edge)));
     return icon;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
 
 #include <array>
 
@@ -22,8 +23,24 @@ inline constexpr std::array<IconImage, 3> kIconImages{IconImage::TwoColour32, Ic
 
 QImage DrawProgramIcon(IconImage image);
 
-// All three images in one icon; where two share a size the 16-colour one
-// is shown. Needs a running QGuiApplication.
+// The edges, in pixels, of the icon's images for a desktop's icon theme and
+// the window. 16 and 32 are the 16-colour pixel images; the larger ones,
+// and 24, are drawn from shapes at their own size.
+inline constexpr std::array<int, 7> kThemeIconEdges{16, 24, 32, 48, 64, 128, 256};
+
+// The icon's image `edge` pixels square, for each edge in kThemeIconEdges;
+// throws std::out_of_range naming any other edge.
+QImage DrawThemeIcon(int edge);
+
+// The icon drawn from shapes into the square (0, 0, edge, edge) of
+// `painter`'s device: an image, or a scalable drawing such as an SVG file.
+// Whole numbers of units land on whole pixels, so the edges stay sharp.
+void PaintShapedIcon(QPainter& painter, int edge);
+
+// The theme images in one icon, for the window. The two-colour image has
+// the size of a 16-colour one, and a QIcon keeps one image per size, so it
+// is left out here; the .ico file made at build time carries all three.
+// Needs a running QGuiApplication.
 QIcon ProgramIcon();
 
 }  // namespace tolvane

@@ -2,7 +2,8 @@
 # Installs the Debian packages Tolvane builds and tests with, only those missing.
 set -eu
 
-packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth valgrind"
+packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth valgrind
+    dbus-bin at-spi2-core python3-pyatspi"
 
 missing=""
 for package in $packages; do

@@ -1,9 +1,11 @@
 #include "picture_catalogue.h"
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
 #include "backs/backs.h"
+#include "deck/card.h"
 #include "extras/extras.h"
 #include "faces/faces.h"
 
@@ -15,6 +17,32 @@ constexpr PictureId kLastFace = 52;
 constexpr PictureId kFirstExtra = kLastBack + 1;
 static_assert(kLastBack - kFirstBack + 1 == kBackCount);
 static_assert(kLastPicture - kFirstExtra + 1 == kExtraCount);
+
+// The subjects of pictures 53..74, in id order.
+constexpr std::array<const char*, kLastPicture - kLastFace> kSubjects{
+    "fine black dot pattern on white",
+    "sky with clouds",
+    "blue abstract",
+    "tropical fish on blue",
+    "toy frog on orange",
+    "red swirl on white",
+    "palm island and sea",
+    "blue mosaic squares",
+    "magenta light streaks",
+    "desert dune with moon",
+    "astronaut above the earth",
+    "orange stripes",
+    "three toy racing cars on green",
+    "a red X on a green card",
+    "a green ring on a green card",
+    "red-and-white checks on yellow over a white card, with a small red mark",
+    "red-and-white checks on yellow over a white card, with a small red mark and a red blob",
+    "a small blue picture with closed eyes",
+    "a small smiling face",
+    "a small smiling face with its tongue out",
+    "a small red strip with a dial and two lamps, the green lamp lit",
+    "a small red strip with a dial and two lamps, the yellow lamp lit",
+};
 
 }  // namespace
 
@@ -30,6 +58,13 @@ QImage FetchPicture(PictureId id) {
     if (id <= kLastBack)
         return DrawBack(id - kFirstBack);
     return DrawExtra(id - kFirstExtra);
+}
+
+QString PictureSubject(PictureId id) {
+    CheckPictureId(id);
+    if (id <= kLastFace)
+        return QString::fromStdString(CardName(id));
+    return QString::fromLatin1(kSubjects[id - kLastFace - 1]);
 }
 
 }  // namespace tolvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 #include "card_geometry.h"
 
@@ -25,5 +26,10 @@ inline constexpr PictureId kLastBack = 65;
 void CheckPictureId(PictureId id);
 
 QImage FetchPicture(PictureId id);
+
+// What the picture shows, in a few plain words for a screen reader or a
+// tooltip: a face is its card's name ("A of Clubs"), any other picture its
+// subject ("sky with clouds").
+QString PictureSubject(PictureId id);
 
 }  // namespace tolvane

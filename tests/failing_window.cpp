@@ -22,6 +22,11 @@ public:
     double Next() override { throw std::runtime_error("the random source failed"); }
 };
 
+int SelectedRow(const QListWidget& list) {
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? -1 : list.row(selected.first());
+}
+
 // Prints the message box and the list behind it, if the window is made,
 // then closes the box.
 void DescribeAndDismiss(const tolvane::frmTolvane* window) {
@@ -31,7 +36,7 @@ void DescribeAndDismiss(const tolvane::frmTolvane* window) {
     std::cout << "box: " << box->text().toStdString() << std::endl;
     if (const auto* list = window != nullptr ? window->findChild<QListWidget*>("lstDeck") : nullptr)
         std::cout << "first entry: " << list->item(0)->text().toStdString() << "\n"
-                  << "selected: " << list->currentRow() << std::endl;
+                  << "selected: " << SelectedRow(*list) << std::endl;
     box->accept();
 }
 

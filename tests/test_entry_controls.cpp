@@ -151,6 +151,9 @@ private slots:
         const auto entryText = [](const EntrySelector& selector, int i) { (void)selector.EntryText(i); };
         CheckBadIndexIsNamed<EntrySelector>(index, entryText);
         CheckBadIndexIsNamed<EntrySelector>(-1, entryText);  // no entry has the text of "none"
+        const auto entryData = [](const EntrySelector& selector, int i) { (void)selector.EntryData(i); };
+        CheckBadIndexIsNamed<EntrySelector>(index, entryData);
+        CheckBadIndexIsNamed<EntrySelector>(-1, entryData);
     }
 
     // Qt lets Ctrl+click and Ctrl+Space unselect the selected entry of a

@@ -92,6 +92,7 @@ private slots:
     void cornerIndexInkFollowsSuit();
     void cornerIndexTurnsAtBottomRight();
     void courtCardsAreDoubleHeaded();
+    void subjects();
     void everyPixelIsDrawn();
 };
 
@@ -115,6 +116,27 @@ void TestPictures::everyPixelAsRecorded() {
     QVERIFY2(distinct.size() == recorded.size(), "two pictures are alike");
 }
 
+// The subjects at each end of each group, and none of the 74 told twice.
+void TestPictures::subjects() {
+    const std::pair<PictureId, QString> table[] = {
+        {1, "A of Clubs"},
+        {52, "K of Spades"},
+        {53, "fine black dot pattern on white"},
+        {54, "sky with clouds"},
+        {64, "orange stripes"},
+        {65, "three toy racing cars on green"},
+        {66, "a red X on a green card"},
+        {71, "a small smiling face"},
+        {74, "a small red strip with a dial and two lamps, the yellow lamp lit"},
+    };
+    for (const auto& [id, subject] : table)
+        QCOMPARE(PictureSubject(id), subject);
+    std::set<QString> told;
+    for (PictureId id = kFirstPicture; id <= kLastPicture; ++id)
+        told.insert(PictureSubject(id));
+    QCOMPARE(int(told.size()), kLastPicture);
+}
+
 void TestPictures::badIdsThrow_data() {
     QTest::addColumn<int>("id");
     QTest::newRow("0") << 0;
@@ -126,11 +148,13 @@ void TestPictures::badIdsThrow_data() {
 
 void TestPictures::badIdsThrow() {
     QFETCH(int, id);
-    try {
-        (void)FetchPicture(id);
-        QFAIL("no exception");
-    } catch (const std::out_of_range& error) {
-        QVERIFY2(QString(error.what()).contains(QString::number(id)), error.what());
+    for (auto call : {+[](int i) { (void)FetchPicture(i); }, +[](int i) { (void)PictureSubject(i); }}) {
+        try {
+            call(id);
+            QFAIL("no exception");
+        } catch (const std::out_of_range& error) {
+            QVERIFY2(QString(error.what()).contains(QString::number(id)), error.what());
+        }
     }
 }
 

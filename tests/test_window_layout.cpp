@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <cmath>
@@ -8,6 +9,7 @@
 #include "pictures/picture_catalogue.h"
 #include "pictures/icon/program_icon.h"
 #include "scripted_random.h"
+#include "window/entry_selector.h"
 #include "window/program_identity.h"
 #include "window/window_layout.h"
 #include "window_fixture.h"
@@ -31,13 +33,6 @@ const std::pair<QString, QRect> kTwipTable[] = {
 QRect InPixels(const QRect& twips, int dpiX, int dpiY) {
     const auto pixels = [](int length, int dpi) { return (length * dpi + 720) / 1440; };
     return {pixels(twips.x(), dpiX), pixels(twips.y(), dpiY), pixels(twips.width(), dpiX), pixels(twips.height(), dpiY)};
-}
-
-const TwipRect& TwipsOf(const QString& control) {
-    for (const ControlPlace& place : kControlPlaces)
-        if (control == QLatin1String(place.control))
-            return place.twips;
-    throw std::logic_error("no place for " + control.toStdString());
 }
 
 QImage Grab(QWidget& window) {
@@ -75,7 +70,7 @@ private slots:
         device.setDotsPerMeterX(qRound(dpiX * kInchesPerMetre));
         device.setDotsPerMeterY(qRound(dpiY * kInchesPerMetre));
         for (const auto& [control, twips] : kTwipTable) {
-            const TwipRect& placed = control == QLatin1String("client area") ? kClientArea : TwipsOf(control);
+            const TwipRect& placed = control == QLatin1String("client area") ? kClientArea : PlaceOf(control.toStdString());
             QCOMPARE(TwipsToPixels(placed, device), InPixels(twips, dpiX, dpiY));
         }
     }
@@ -154,7 +149,7 @@ private slots:
         QTest::keyClick(shown.List(), Qt::Key_Enter);
         QCOMPARE(draws.reseeds, 0);
         QVERIFY(shown.window.CurrentDeck() == before);
-        QCOMPARE(shown.List()->currentRow(), 0);
+        QCOMPARE(shown.List()->SelectedIndex(), 0);
     }
 
     void spaceOnTheFocusedButtonShuffles() {
@@ -168,26 +163,125 @@ private slots:
         QCOMPARE(shown.List()->item(0)->text(), QString("K of Spades"));
     }
 
-    void everyControlHasASpokenName() {
+    void controlsAreNamedForScreenReaders_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("list") << "lstDeck" << int(QAccessible::List) << "Deck" << "";
+        QTest::newRow("button") << "cmdShuffle" << int(QAccessible::Button) << "Shuffle" << "";
+        QTest::newRow("all pictures") << "comAll" << int(QAccessible::ComboBox) << "All pictures" << "1";
+        QTest::newRow("card backs") << "comBack" << int(QAccessible::ComboBox) << "Card backs" << "53";
+        QTest::newRow("card") << "imgCard" << int(QAccessible::Graphic) << "Selected card" << "";
+        QTest::newRow("picture") << "imgAll" << int(QAccessible::Graphic) << "Chosen picture" << "";
+        QTest::newRow("back") << "imgBack" << int(QAccessible::Graphic) << "Chosen card back" << "";
+    }
+    void controlsAreNamedForScreenReaders() {
+        QFETCH(QString, control);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
         Shown shown;
-        QSet<QString> names;
-        for (QWidget* control : shown.window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            names << Spoken(control, QAccessible::Name);
-        QCOMPARE(names.size(), 7);
-        QVERIFY(!names.contains(QString()));
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(shown.Find<QWidget>(qPrintable(control)));
+        QCOMPARE(int(spoken->role()), role);
+        QCOMPARE(spoken->text(QAccessible::Name), name);
+        if (!value.isEmpty())
+            QCOMPARE(spoken->text(QAccessible::Value), value);
     }
 
+    // Each box describes what it shows, in its tooltip too.
     void imageDescriptionsFollowThePictures() {
         Shown shown(std::make_unique<ScriptedRandom>(std::vector<double>{kJustBelowOne}));
-        QCOMPARE(Spoken(shown.Box("imgCard"), QAccessible::Description), QString("A of Clubs"));
-        QCOMPARE(Spoken(shown.Box("imgBack"), QAccessible::Description), QString("Picture 53"));
-        QCOMPARE(Spoken(shown.Box("imgAll"), QAccessible::Description), QString("Picture 1"));
+        const auto check = [&](const char* box, const QString& description) {
+            QCOMPARE(Spoken(shown.Box(box), QAccessible::Description), description);
+            QCOMPARE(shown.Box(box)->toolTip(), description);
+        };
+        check("imgCard", "A of Clubs");
+        check("imgBack", "53: fine black dot pattern on white");
+        check("imgAll", "A of Clubs");
         QTest::mouseClick(shown.Find<QPushButton>("cmdShuffle"), Qt::LeftButton);
-        ChooseWithKeyboard(shown.Selector("comBack"), "60");
+        ChooseWithKeyboard(shown.Selector("comBack"), "54");
         ChooseWithKeyboard(shown.Selector("comAll"), "71");
-        QCOMPARE(Spoken(shown.Box("imgCard"), QAccessible::Description), QString("K of Spades"));
-        QCOMPARE(Spoken(shown.Box("imgBack"), QAccessible::Description), QString("Picture 60"));
-        QCOMPARE(Spoken(shown.Box("imgAll"), QAccessible::Description), QString("Picture 71"));
+        check("imgCard", "K of Spades");
+        check("imgBack", "54: sky with clouds");
+        check("imgAll", "71: a small smiling face");
+        ChooseWithKeyboard(shown.Selector("comAll"), "6");
+        check("imgAll", "6 of Clubs");
+    }
+
+    // A list's current entry is what screen readers take for focused: after
+    // Shuffle the button alone holds the focus, and the keys still move the
+    // list from its selected entry once it has the focus back.
+    void focusStaysOnShuffleAlone() {
+        Shown shown;
+        EntryList* list = shown.List();
+        QTest::keyClick(list, Qt::Key_End);
+        auto* shuffle = shown.Find<QPushButton>("cmdShuffle");
+        shuffle->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(shuffle, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), shuffle);
+        QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(list);
+        for (int row = 0; row < entries->childCount(); ++row)
+            QVERIFY2(!entries->child(row)->state().focused, qPrintable(entries->child(row)->text(QAccessible::Name)));
+        QCOMPARE(list->SelectedIndex(), 0);
+        QTest::keyClick(shuffle, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QVERIFY(entries->child(0)->state().focused);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->SelectedIndex(), 1);
+    }
+
+    // The popup drops down about twelve entries tall, scrolls, and shows a
+    // preview of each picture beside its number.
+    void popupShowsPreviewsAndScrolls() {
+        Shown shown;
+        QComboBox* combo = shown.Selector("comAll");
+        combo->setCurrentIndex(65);
+        combo->showPopup();
+        QAbstractItemView* popup = combo->view();
+        QTRY_VERIFY(popup->isVisible());
+        const QRect entry = popup->visualRect(combo->model()->index(65, 0));
+        QCOMPARE(popup->viewport()->height() / entry.height(), EntrySelector::kShownEntries);
+        QVERIFY(popup->verticalScrollBar()->isVisible());
+        QCOMPARE(combo->itemText(65), QString("66"));
+        // Picture 66 is a red X on a green card: the entry shows green.
+        const QImage shown66 = popup->viewport()->grab(entry).toImage();
+        int green = 0;
+        for (int y = 0; y < shown66.height(); ++y)
+            for (int x = 0; x < shown66.width(); ++x)
+                green += qGreen(shown66.pixel(x, y)) > 100 && qRed(shown66.pixel(x, y)) < 60 &&
+                         qBlue(shown66.pixel(x, y)) < 60;
+        QVERIFY2(green > 200, qPrintable(QString::number(green)));
+        combo->hidePopup();
+    }
+
+    // At 20 points the whole layout grows in proportion and nothing is cut:
+    // the button and selectors get the room they ask for, the list shows its
+    // longest name, and the pictures keep their own size.
+    void largeFontGrowsTheLayoutInProportion() {
+        const QFont before = QApplication::font();
+        QFont large = before;
+        large.setPointSize(20);
+        QApplication::setFont(large);
+        Shown shown;
+        QApplication::setFont(before);
+        const QSize size = shown.window.size();
+        QVERIFY2(size.width() > 323 * 2, qPrintable(QString("%1x%2").arg(size.width()).arg(size.height())));
+        QVERIFY(std::abs(size.width() * 425 - size.height() * 323) <= 425);
+        for (const char* name : {"cmdShuffle", "comAll", "comBack"}) {
+            QWidget* control = shown.Find<QWidget>(name);
+            QVERIFY2(control->width() >= control->sizeHint().width() && control->height() >= control->sizeHint().height(),
+                     name);
+        }
+        EntryList* list = shown.List();
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+        QVERIFY(list->viewport()->width() >= list->sizeHintForColumn(0));
+        QCOMPARE(shown.Box("imgCard")->size(), kCardSize);
+        // The back's box, 71 x 95 as placed at the default font, stands in
+        // the middle of its grown place.
+        const double scale = size.width() / 323.0;
+        QVERIFY(std::abs(shown.Box("imgBack")->x() - (242 * scale + 71 * (scale - 1) / 2)) <= 1);
+        QVERIFY(std::abs(shown.Box("imgBack")->y() - (122 * scale + 95 * (scale - 1) / 2)) <= 1);
     }
 
     void programReportsItsVersion() {

@@ -29,7 +29,17 @@ int EntryList::SelectedIndex() const {
 
 void EntryList::SetSelectedIndex(int index) {
     CheckSelectionIndex(index, count());
-    setCurrentRow(index);
+    if (hasFocus()) {
+        setCurrentRow(index);
+    } else if (index < 0) {
+        clearSelection();
+    } else {
+        // Selected without becoming current: the focus stays where it is,
+        // and a screen reader hears of the new selection alone.
+        const QModelIndex entry = model()->index(index, 0);
+        selectionModel()->select(entry, QItemSelectionModel::ClearAndSelect);
+        scrollTo(entry);
+    }
 }
 
 QItemSelectionModel::SelectionFlags EntryList::selectionCommand(const QModelIndex& index,
@@ -41,6 +51,33 @@ QItemSelectionModel::SelectionFlags EntryList::selectionCommand(const QModelInde
         return QItemSelectionModel::NoUpdate;
     const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
     return flags.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : flags;
+}
+
+void EntryList::focusInEvent(QFocusEvent* event) {
+    MakeSelectionCurrent();
+    QListWidget::focusInEvent(event);
+}
+
+void EntryList::focusOutEvent(QFocusEvent* event) {
+    QListWidget::focusOutEvent(event);
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+void EntryList::keyPressEvent(QKeyEvent* event) {
+    MakeSelectionCurrent();
+    QListWidget::keyPressEvent(event);
+}
+
+void EntryList::MakeSelectionCurrent() {
+    const int selected = SelectedIndex();
+    if (selected < 0 || currentRow() == selected)
+        return;
+    // Without scrolling: a click that brings the focus must land on the
+    // entry that was under the pointer.
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
+    selectionModel()->setCurrentIndex(model()->index(selected, 0), QItemSelectionModel::NoUpdate);
+    setAutoScroll(scrolls);
 }
 
 }  // namespace tolvane

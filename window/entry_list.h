@@ -9,7 +9,9 @@ namespace tolvane {
 // emitted once for each change of the selection, whether made by SetSelectedIndex
 // (before it returns) or by the user with mouse or keyboard, and never by
 // Clear, AddItem or the list taking keyboard focus. The user cannot unselect
-// the selected entry.
+// the selected entry. Only while the list holds the keyboard focus is the
+// selected entry also its current one: screen readers take the current entry
+// of a list for the focused object, wherever the keyboard focus is.
 class EntryList final : public QListWidget {
     Q_OBJECT
 
@@ -28,6 +30,13 @@ signals:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Keyboard moves start from the selected entry.
+    void MakeSelectionCurrent();
 };
 
 }  // namespace tolvane

@@ -1,5 +1,9 @@
 #include "entry_selector.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QProxyStyle>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include <stdexcept>
@@ -9,8 +13,85 @@
 
 namespace tolvane {
 
+namespace {
+
+// Qt's desktop styles open a selector that cannot be typed into as a menu
+// over it, as tall as all its entries up to the screen's height, ignoring
+// maxVisibleItems. As a list dropping below the selector, the popup keeps to
+// maxVisibleItems entries and scrolls.
+class ListPopupStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// What a screen reader meets. Qt on Linux names a selector by its current
+// text, so the name set on it never reaches the reader; here the name is the
+// selector's own ("Card backs") and the current text is its value. Its one
+// child is the popup's list of entries.
+class AccessibleSelector final : public QAccessibleWidget {
+public:
+    explicit AccessibleSelector(EntrySelector* selector) : QAccessibleWidget(selector, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? Selector()->currentText() : QAccessibleWidget::text(kind);
+    }
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(Selector()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child->object() == Selector()->view() ? 0 : -1;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = Selector()->view()->isVisible();
+        state.collapsed = !state.expanded;
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction())
+            Selector()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    EntrySelector* Selector() const { return static_cast<EntrySelector*>(widget()); }
+};
+
+QAccessibleInterface* AccessibleSelectors(const QString& className, QObject* object) {
+    if (className == QLatin1String(EntrySelector::staticMetaObject.className()) && object->isWidgetType())
+        return new AccessibleSelector(static_cast<EntrySelector*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
 EntrySelector::EntrySelector(QWidget* parent) : QComboBox(parent) {
+    [[maybe_unused]] static const bool accessible = (QAccessible::installFactory(AccessibleSelectors), true);
     setEditable(false);
+    auto* style = new ListPopupStyle;
+    style->setParent(this);
+    setStyle(style);
+    setMaxVisibleItems(kShownEntries);
+    // The popup's list marks the chosen entry even while closed, which is
+    // where a screen reader looks for the selector's value. Selected, not
+    // made current: that would tell the reader the closed list had focus.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        view()->selectionModel()->select(model()->index(index, modelColumn()), QItemSelectionModel::ClearAndSelect);
+    });
     // Qt signals a change of the current entry only when it changes.
     connect(this, &QComboBox::currentIndexChanged, this, &EntrySelector::SelectionChanged);
 }
@@ -20,10 +101,10 @@ void EntrySelector::Clear() {
     clear();
 }
 
-void EntrySelector::AddItem(const QString& text) {
+void EntrySelector::AddItem(const QString& text, const QVariant& data) {
     const QSignalBlocker quiet(this);
     const int selected = currentIndex();
-    addItem(text);
+    addItem(text, data);
     setCurrentIndex(selected);  // QComboBox selects the first entry added to it
 }
 
@@ -37,10 +118,28 @@ void EntrySelector::SetSelectedIndex(int index) {
 }
 
 QString EntrySelector::EntryText(int index) const {
+    CheckEntry(index);
+    return itemText(index);
+}
+
+QVariant EntrySelector::EntryData(int index) const {
+    CheckEntry(index);
+    return itemData(index);
+}
+
+void EntrySelector::showPopup() {
+    // Measured only now, so entries that draw something costly (a picture)
+    // cost nothing until the user opens the popup.
+    QAbstractItemView* list = view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
+                          2 * list->frameWidth());
+    QComboBox::showPopup();
+}
+
+void EntrySelector::CheckEntry(int index) const {
     if (index < 0 || index >= count())
         throw std::out_of_range("entry index " + std::to_string(index) + " is outside 0.." +
                                 std::to_string(count() - 1));
-    return itemText(index);
 }
 
 }  // namespace tolvane

@@ -9,23 +9,35 @@ namespace tolvane {
 // Unlike a bare QComboBox, adding the first entry does not select it.
 // SelectionChanged is emitted once for each change of the selection, whether
 // made by SetSelectedIndex (before it returns) or by the user, and never by
-// Clear or AddItem.
+// Clear or AddItem. Its popup drops below it as a list at most
+// kShownEntries entries tall, with a scroll bar, and at least as wide as its
+// widest entry.
 class EntrySelector final : public QComboBox {
     Q_OBJECT
 
 public:
+    static constexpr int kShownEntries = 12;
+
     explicit EntrySelector(QWidget* parent);
 
     void Clear();  // afterwards no entry is selected
-    void AddItem(const QString& text);  // leaves the selection as it is
+    // Leaves the selection as it is. `data` is kept with the entry.
+    void AddItem(const QString& text, const QVariant& data = {});
     int SelectedIndex() const;
     // Throws std::out_of_range naming `index` unless it is -1 or an entry.
     void SetSelectedIndex(int index);
     // Throws std::out_of_range naming `index` unless it is an entry.
     QString EntryText(int index) const;
+    // Throws std::out_of_range naming `index` unless it is an entry.
+    QVariant EntryData(int index) const;
+
+    void showPopup() override;
 
 signals:
     void SelectionChanged();
+
+private:
+    void CheckEntry(int index) const;
 };
 
 }  // namespace tolvane

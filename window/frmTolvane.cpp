@@ -1,13 +1,17 @@
 #include "frmTolvane.h"
 
+#include <QEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
+
+#include <algorithm>
 
 #include "deck/card.h"
 #include "entry_list.h"
 #include "entry_selector.h"
 #include "image_box.h"
-#include "picture_number.h"
+#include "picture_previews.h"
 #include "pictures/picture_catalogue.h"
 #include "pictures/icon/program_icon.h"
 #include "program_identity.h"
@@ -26,10 +30,19 @@ Control* NamedControl(QWidget* window, const char* name, const QString& spokenNa
     return control;
 }
 
+// Each entry reads its picture's number and keeps the id as its data.
 void FillWithNumbers(EntrySelector& selector, PictureId first, PictureId last) {
     selector.Clear();
     for (PictureId id = first; id <= last; ++id)
-        selector.AddItem(QString::number(id));
+        selector.AddItem(QString::number(id), id);
+}
+
+// What a screen reader says of a picture shown: a face by its card's name
+// as the deck list reads it, any other picture by its number and subject.
+QString PictureDescription(PictureId id) {
+    if (id < kFirstBack)
+        return PictureSubject(id);
+    return QStringLiteral("%1: %2").arg(id).arg(PictureSubject(id));
 }
 
 }  // namespace
@@ -39,10 +52,16 @@ frmTolvane::frmTolvane(std::unique_ptr<RandomSource> random, HandlerFailure fail
     setWindowTitle(QString::fromLatin1(kProgramName));
     setWindowIcon(ProgramIcon());
     CreateControls();
-    PlaceControls();
     SetTabOrder();
     ConnectHandlers();
     Handle(&frmTolvane::Form_Load);
+    PlaceControls();  // after the load, so the list's longest name is known
+}
+
+void frmTolvane::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        PlaceControls();
 }
 
 const Deck& frmTolvane::CurrentDeck() const {
@@ -63,17 +82,42 @@ void frmTolvane::CreateControls() {
     cmdShuffle->setDefault(false);
     comAll = NamedControl<EntrySelector>(this, "comAll", QStringLiteral("All pictures"));
     comBack = NamedControl<EntrySelector>(this, "comBack", QStringLiteral("Card backs"));
+    for (EntrySelector* selector : {comAll, comBack})
+        selector->setItemDelegate(new PicturePreviews(selector));
     imgCard = NamedControl<ImageBox>(this, "imgCard", QStringLiteral("Selected card"));
     imgAll = NamedControl<ImageBox>(this, "imgAll", QStringLiteral("Chosen picture"));
     imgBack = NamedControl<ImageBox>(this, "imgBack", QStringLiteral("Chosen card back"));
 }
 
+// A taller font grows the whole layout, and so does a font so wide that the
+// list could not show its longest name beside its scroll bar.
+double frmTolvane::LayoutScale() const {
+    const double listNeeds = lstDeck->sizeHintForColumn(0) + 2 * lstDeck->frameWidth() +
+                             lstDeck->verticalScrollBar()->sizeHint().width();
+    const double listWidth = TwipsToPixels(PlaceOf("lstDeck"), *this).width();
+    return std::max(TextScale(fontMetrics().height(), *this), listNeeds / listWidth);
+}
+
 void frmTolvane::PlaceControls() {
-    for (const ControlPlace& place : kControlPlaces)
-        findChild<QWidget*>(QString::fromLatin1(place.control))->setGeometry(TwipsToPixels(place.twips, *this));
+    const double scale = LayoutScale();
+    for (const ControlPlace& place : kControlPlaces) {
+        auto* control = findChild<QWidget*>(QString::fromLatin1(place.control));
+        const QRect placed = TwipsToPixels(place.twips, *this, scale);
+        if (auto* box = qobject_cast<ImageBox*>(control)) {
+            // Pictures keep their size: the box, as placed at the default
+            // font, stands in the middle of its grown place.
+            const QRect unscaled = TwipsToPixels(place.twips, *this);
+            const QSize room = placed.size() - unscaled.size();
+            box->move(placed.topLeft() + QPoint(room.width() / 2, room.height() / 2));
+            if (box->Picture().isNull())
+                box->resize(unscaled.size());
+        } else {
+            control->setGeometry(placed);
+        }
+    }
     // The controls never move, so a larger frame would only show empty
     // space: the window keeps its size.
-    setFixedSize(TwipsToPixels(kClientArea, *this).size());
+    setFixedSize(TwipsToPixels(kClientArea, *this, scale).size());
 }
 
 void frmTolvane::SetTabOrder() {
@@ -120,7 +164,7 @@ void frmTolvane::lstDeck_Click() {
     if (position <= 0)
         return;
     const int card = colDeck.Item(position);
-    imgCard->SetPicture(FetchPicture(card), QString::fromStdString(CardName(card)));
+    imgCard->SetPicture(FetchPicture(card), PictureDescription(card));
 }
 
 void frmTolvane::comAll_Click() {
@@ -145,8 +189,8 @@ void frmTolvane::ShowChosenPicture(const EntrySelector& selector, ImageBox& box)
     const int index = selector.SelectedIndex();
     if (index < 0)
         return;
-    const PictureId id = PictureIdFromText(selector.EntryText(index));
-    box.SetPicture(FetchPicture(id), QStringLiteral("Picture %1").arg(id));
+    const PictureId id = selector.EntryData(index).toInt();
+    box.SetPicture(FetchPicture(id), PictureDescription(id));
 }
 
 }  // namespace tolvane

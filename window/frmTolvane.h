@@ -22,7 +22,8 @@ class ImageBox;
 // exception escaping a handler goes to `failed`, which by default reports it
 // and ends the program.
 // Constructing it runs the load sequence, so it is ready before it is shown.
-// The window has a fixed size and layout; keyboard focus starts in the list
+// The window has a fixed size and layout, grown in proportion when the font
+// needs more room than the default one; keyboard focus starts in the list
 // and Tab runs list, Shuffle, all-pictures selector, back selector; the
 // desktop's Quit keys (Ctrl+Q) close it.
 // Its controls are found by objectName: lstDeck, cmdShuffle, comAll,
@@ -37,8 +38,12 @@ public:
     const Deck& CurrentDeck() const;  // in the order listed
     bool Loading() const;  // true only while the load sequence fills the selectors
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void CreateControls();
+    double LayoutScale() const;
     void PlaceControls();
     void SetTabOrder();
     void ConnectHandlers();

@@ -4,6 +4,7 @@
 #include <QSize>
 
 #include <array>
+#include <string_view>
 
 class QPaintDevice;
 
@@ -39,7 +40,20 @@ inline constexpr std::array<ControlPlace, 7> kControlPlaces{{
     {"imgAll", {3630, 3810, 1065, 1425}},
 }};
 
-// Converts through the logical dots per inch of `device`, to the nearest pixel.
-QRect TwipsToPixels(const TwipRect& twips, const QPaintDevice& device);
+// The place of the control named `control`. Throws std::out_of_range naming
+// it if the layout has no such control.
+const TwipRect& PlaceOf(std::string_view control);
+
+// The layout is made for text lines up to 210 twips tall: 14 pixels at
+// 96 dpi, as the default 9-point sans-serif font sets them.
+inline constexpr int kLineHeightTwips = 210;
+
+// How much the whole layout must grow for text lines `lineHeight` pixels
+// tall on `device`: 1 up to kLineHeightTwips, in proportion above it.
+double TextScale(double lineHeight, const QPaintDevice& device);
+
+// Grows every length by `scale`, then converts through the logical dots per
+// inch of `device`, to the nearest pixel.
+QRect TwipsToPixels(const TwipRect& twips, const QPaintDevice& device, double scale = 1.0);
 
 }  // namespace tolvane

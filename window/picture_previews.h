@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QHash>
+#include <QIcon>
+#include <QStyledItemDelegate>
+
+#include "pictures/picture_catalogue.h"
+
+namespace tolvane {
+
+// Draws a selector's popup entries with a small preview of the picture each
+// one stands for, beside its number. The entry's picture id is its item data.
+// Previews are drawn when the popup first needs them, not at start-up, and
+// kept.
+class PicturePreviews final : public QStyledItemDelegate {
+public:
+    explicit PicturePreviews(QObject* parent);
+
+    // The box a preview fits in: a card shrinks to fit, a smaller picture
+    // keeps its own size.
+    static constexpr QSize kPreviewBox{32, 32};
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
+private:
+    QIcon Preview(PictureId id, qreal devicePixelRatio) const;
+
+    mutable QHash<PictureId, QIcon> previews_;
+};
+
+}  // namespace tolvane

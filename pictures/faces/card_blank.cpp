@@ -1,5 +1,8 @@
 #include "card_blank.h"
 
+#include <QPainter>
+#include <QPainterPath>
+
 #include <algorithm>
 #include <iterator>
 #include <string_view>
@@ -22,6 +25,9 @@ namespace {
 constexpr std::string_view kTopLeftRounding[] = {"  #", " # ", "#  "};
 constexpr std::string_view kTopRightRounding[] = {"#  ", " # ", "  #"};
 constexpr int kRoundingSize = static_cast<int>(std::size(kTopLeftRounding));
+// The radius, in card pixels, of the border's middle line round a corner at
+// a higher density, matching the three-pixel step above.
+constexpr double kCornerRadius = 3.0;
 
 // Where the index sits: the rank text centred over the suit symbol.
 constexpr int kIndexCentreX = 6;
@@ -43,12 +49,35 @@ void DrawStraightEdges(QImage& card, QRgb border) {
         rows[y][0] = rows[y][right] = border;
 }
 
+QPoint RankTextAt(int rank) {
+    return QPoint(kIndexCentreX - RankTextWidth(rank) / 2, kRankTextTop);
+}
+
+QPoint IndexSuitAt() {
+    return QPoint(kIndexCentreX - kIndexSuitSize.width() / 2, kIndexSuitTop);
+}
+
 void DrawTopLeftIndex(QImage& card, int rank, Suit suit) {
-    const QRgb ink = SuitInk(suit);
-    const QImage text = RankText(rank, ink);
-    Stamp(card, text, QPoint(kIndexCentreX - text.width() / 2, kRankTextTop));
-    const QImage& symbol = IndexSuitStamp(suit);
-    Stamp(card, symbol, QPoint(kIndexCentreX - symbol.width() / 2, kIndexSuitTop));
+    Stamp(card, RankText(rank, SuitInk(suit)), RankTextAt(rank));
+    Stamp(card, IndexSuitStamp(suit), IndexSuitAt());
+}
+
+void PaintRankText(QPainter& painter, const CardGrid& grid, int rank, QRgb ink) {
+    const QPoint at = RankTextAt(rank);
+    QPainterPath strokes;
+    for (const QLine& stroke : RankStrokes(rank)) {
+        strokes.moveTo(grid.LinePoint(stroke.p1() + at));
+        strokes.lineTo(grid.LinePoint(stroke.p2() + at));
+    }
+    painter.strokePath(strokes, QPen(QColor::fromRgb(ink), grid.LineWidth(), Qt::SolidLine, Qt::RoundCap,
+                                     Qt::RoundJoin));
+}
+
+void PaintTopLeftIndex(QImage& card, const CardGrid& grid, int rank, Suit suit) {
+    QPainter painter(&card);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    PaintRankText(painter, grid, rank, SuitInk(suit));
+    PaintSuitSymbol(painter, suit, grid.DeviceRect(QRect(IndexSuitAt(), kIndexSuitSize)), SuitInk(suit));
 }
 
 }  // namespace
@@ -61,9 +90,27 @@ QImage BlankCard(QRgb border) {
     return card;
 }
 
+QImage BlankCard(QRgb border, const CardGrid& grid) {
+    QImage card(grid.DeviceSize(), QImage::Format_RGB32);
+    card.fill(palette::White);
+    QPainter painter(&card);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const int width = grid.LineWidth();
+    const QRectF middleLine = QRectF(QPointF(0, 0), grid.DeviceSize()).adjusted(width / 2.0, width / 2.0,
+                                                                                -width / 2.0, -width / 2.0);
+    painter.setPen(QPen(QColor::fromRgb(border), width));
+    painter.drawRoundedRect(middleLine, kCornerRadius * grid.ScaleX(), kCornerRadius * grid.ScaleY());
+    return card;
+}
+
 void DrawCornerIndices(QImage& card, int rank, Suit suit) {
     DrawTopLeftIndex(card, rank, suit);
     CopyTurnedOver(card, kCornerIndexArea);
+}
+
+void DrawCornerIndices(QImage& card, int rank, Suit suit, const CardGrid& grid) {
+    PaintTopLeftIndex(card, grid, rank, suit);
+    CopyTurnedOver(card, grid.DeviceRect(kCornerIndexArea));
 }
 
 }  // namespace tolvane

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 #include <iterator>
 #include <string_view>
 
@@ -103,16 +105,34 @@ QImage BlankCard(QRgb border) {
     return card;
 }
 
+// The straight edges are whole device pixels filled plainly; only the four
+// rounded corners are drawn smoothly, which costs far less than smoothing
+// the whole outline.
 QImage BlankCard(QRgb border, const CardGrid& grid) {
     QImage card(grid.DeviceSize(), QImage::Format_RGB32);
     card.fill(palette::White);
-    QPainter painter(&card);
-    painter.setRenderHint(QPainter::Antialiasing, true);
     const int width = grid.LineWidth();
-    const QRectF middleLine = QRectF(QPointF(0, 0), grid.DeviceSize()).adjusted(width / 2.0, width / 2.0,
-                                                                                -width / 2.0, -width / 2.0);
-    painter.setPen(QPen(QColor::fromRgb(border), width));
-    painter.drawRoundedRect(middleLine, kCornerRadius * grid.ScaleX(), kCornerRadius * grid.ScaleY());
+    const int right = card.width(), bottom = card.height();
+    // Where the corners give way to straight edges, on a whole pixel.
+    const int corner = static_cast<int>(std::lround(kCornerRadius * grid.ScaleX() + width / 2.0));
+    const double radius = corner - width / 2.0;
+    QPainter painter(&card);
+    const QColor ink = QColor::fromRgb(border);
+    painter.fillRect(QRect(corner, 0, right - 2 * corner, width), ink);
+    painter.fillRect(QRect(corner, bottom - width, right - 2 * corner, width), ink);
+    painter.fillRect(QRect(0, corner, width, bottom - 2 * corner), ink);
+    painter.fillRect(QRect(right - width, corner, width, bottom - 2 * corner), ink);
+    QPainterPath arcs;
+    const double middle = width / 2.0, diameter = 2 * radius;
+    const QRectF topLeft(middle, middle, diameter, diameter);
+    const QPointF across(right - width - diameter, 0), down(0, bottom - width - diameter);
+    for (const auto& [box, start] : {std::pair{topLeft, 90.0}, {topLeft.translated(across), 0.0},
+                                     {topLeft.translated(across + down), 270.0}, {topLeft.translated(down), 180.0}}) {
+        arcs.arcMoveTo(box, start);
+        arcs.arcTo(box, start, 90);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.strokePath(arcs, QPen(ink, width, Qt::SolidLine, Qt::FlatCap));
     return card;
 }
 

@@ -9,7 +9,6 @@
 #include "card_grid.h"
 #include "court_figures.h"
 #include "pip_layout.h"
-#include "raster/density.h"
 #include "raster/palette.h"
 #include "raster/stamp.h"
 #include "suit_shapes.h"

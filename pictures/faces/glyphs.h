@@ -23,8 +23,9 @@ int RankTextWidth(int rank);
 
 // The same text as strokes for drawing it at a higher density: lines joining
 // the centres of neighbouring ink pixels of the glyphs, each end a pixel
-// (column, row) of the text. Drawn one pixel wide with round ends they keep
-// the glyphs' look without their steps. A lone pixel is a line of no length.
+// (column, row) of the text. Drawn with a square nib one pixel wide they keep
+// the glyphs' look, their diagonals smooth instead of stepped. A lone pixel
+// is a line of no length.
 // Throws std::out_of_range naming `rank` unless it lies in 1..13.
 std::vector<QLine> RankStrokes(int rank);
 

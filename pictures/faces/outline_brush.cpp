@@ -78,35 +78,41 @@ void OutlineBrush::Outlined(const QPolygon& shape, QRgb fill) {
 }
 
 void OutlineBrush::Outlined(const QRect& box, QRgb fill) {
-    if (!grid_) {
-        UseOutlineAndFill(fill);
-        painter_.drawRect(WithinOutline(box));
+    if (grid_) {
+        OutlinedOnDevice(box, fill, Box::Square);
         return;
     }
-    const QRectF middle = OnDevice(box);
-    const double half = grid_->LineWidth() / 2.0;
-    painter_.fillRect(middle.adjusted(-half, -half, half, half).toRect(), QColor::fromRgb(kOutline));
-    const QRectF inside = middle.adjusted(half, half, -half, -half);
-    if (inside.isValid())
-        painter_.fillRect(inside.toRect(), QColor::fromRgb(fill));
+    UseOutlineAndFill(fill);
+    painter_.drawRect(WithinOutline(box));
 }
 
 void OutlineBrush::OutlinedOval(const QRect& box, QRgb fill) {
-    if (!grid_) {
-        UseOutlineAndFill(fill);
-        painter_.drawEllipse(WithinOutline(box));
+    if (grid_) {
+        OutlinedOnDevice(box, fill, Box::Oval);
         return;
     }
+    UseOutlineAndFill(fill);
+    painter_.drawEllipse(WithinOutline(box));
+}
+
+void OutlineBrush::OutlinedOnDevice(const QRect& box, QRgb fill, Box shape) {
     const QRectF middle = OnDevice(box);
     const double half = grid_->LineWidth() / 2.0;
-    painter_.setPen(Qt::NoPen);
-    painter_.setBrush(QColor::fromRgb(kOutline));
-    painter_.drawEllipse(middle.adjusted(-half, -half, half, half));
+    FillOnDevice(middle.adjusted(-half, -half, half, half), kOutline, shape);
     const QRectF inside = middle.adjusted(half, half, -half, -half);
-    if (inside.isValid()) {
-        painter_.setBrush(QColor::fromRgb(fill));
-        painter_.drawEllipse(inside);
+    if (inside.isValid())
+        FillOnDevice(inside, fill, shape);
+}
+
+// A square box lies on whole device pixels and needs no smoothing.
+void OutlineBrush::FillOnDevice(const QRectF& area, QRgb colour, Box shape) {
+    if (shape == Box::Square) {
+        painter_.fillRect(area.toRect(), QColor::fromRgb(colour));
+        return;
     }
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(QColor::fromRgb(colour));
+    painter_.drawEllipse(area);
 }
 
 void OutlineBrush::Plain(const QRect& box, QRgb fill) {

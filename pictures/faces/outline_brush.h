@@ -38,7 +38,11 @@ public:
     void Polyline(const QPolygon& line, QRgb colour);
 
 private:
+    enum class Box { Square, Oval };
+
     void UseOutlineAndFill(QRgb fill);
+    void OutlinedOnDevice(const QRect& box, QRgb fill, Box shape);
+    void FillOnDevice(const QRectF& area, QRgb colour, Box shape);
     QPolygonF OnDevice(const QPolygon& line) const;
     QRectF OnDevice(const QRect& box) const;
 

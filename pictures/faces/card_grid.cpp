@@ -1,5 +1,6 @@
 #include "card_grid.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "card_geometry.h"

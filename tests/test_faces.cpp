@@ -1,6 +1,8 @@
 #include <QTest>
 
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <set>
 #include <stdexcept>
 #include <vector>
@@ -38,6 +40,8 @@ private slots:
     void pipLayouts_data();
     void pipLayouts();
     void lowerPipsAreTheUpperOnesTurnedOver();
+    void denseTwosAndTensAreTheirOwnTurn_data();
+    void denseTwosAndTensAreTheirOwnTurn();
     void eachSuitsCourtsWearTheirOwnColours();
     void badArgumentsThrow_data();
     void badArgumentsThrow();
@@ -118,6 +122,32 @@ void TestFaces::lowerPipsAreTheUpperOnesTurnedOver() {
         const QImage upper = face.copy(QRect(QPoint(12, 5), QPoint(58, 47)));
         const QImage lower = face.copy(QRect(QPoint(12, 48), QPoint(58, 90)));
         QCOMPARE(lower, upper.mirrored(true, true));
+    }
+}
+
+void TestFaces::denseTwosAndTensAreTheirOwnTurn_data() {
+    QTest::addColumn<double>("ratio");
+    for (double ratio : {1.25, 1.5, 2.0, 3.0})
+        QTest::addRow("%g", ratio) << ratio;
+}
+
+void TestFaces::denseTwosAndTensAreTheirOwnTurn() {
+    // At any density a two or a ten looks the same either way up: lower pips
+    // turned and placed to the device pixel, the bottom index the top one
+    // turned, the border even all round. Smoothing may differ by a shade.
+    QFETCH(double, ratio);
+    constexpr int kShade = 2;
+    for (int card : {2, 10, 15, 23, 28, 36, 41, 49}) {
+        const QImage face = DrawFace(card, ratio);
+        const QImage turned = face.mirrored(true, true);
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < face.width(); ++x) {
+                const QRgb a = face.pixel(x, y), b = turned.pixel(x, y);
+                const int apart = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                            std::abs(qBlue(a) - qBlue(b))});
+                if (apart > kShade)
+                    QFAIL(qPrintable(QString("card %1 at (%2, %3)").arg(card).arg(x).arg(y)));
+            }
     }
 }
 

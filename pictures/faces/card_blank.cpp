@@ -1,6 +1,11 @@
 #include "card_blank.h"
 
+#include <QPainter>
+#include <QPainterPath>
+
 #include <algorithm>
+#include <cmath>
+#include <utility>
 #include <iterator>
 #include <string_view>
 
@@ -22,6 +27,9 @@ namespace {
 constexpr std::string_view kTopLeftRounding[] = {"  #", " # ", "#  "};
 constexpr std::string_view kTopRightRounding[] = {"#  ", " # ", "  #"};
 constexpr int kRoundingSize = static_cast<int>(std::size(kTopLeftRounding));
+// The radius, in card pixels, of the border's middle line round a corner at
+// a higher density, matching the three-pixel step above.
+constexpr double kCornerRadius = 3.0;
 
 // Where the index sits: the rank text centred over the suit symbol.
 constexpr int kIndexCentreX = 6;
@@ -43,12 +51,48 @@ void DrawStraightEdges(QImage& card, QRgb border) {
         rows[y][0] = rows[y][right] = border;
 }
 
+QPoint RankTextAt(int rank) {
+    return QPoint(kIndexCentreX - RankTextWidth(rank) / 2, kRankTextTop);
+}
+
+QPoint IndexSuitAt() {
+    return QPoint(kIndexCentreX - kIndexSuitSize.width() / 2, kIndexSuitTop);
+}
+
 void DrawTopLeftIndex(QImage& card, int rank, Suit suit) {
-    const QRgb ink = SuitInk(suit);
-    const QImage text = RankText(rank, ink);
-    Stamp(card, text, QPoint(kIndexCentreX - text.width() / 2, kRankTextTop));
-    const QImage& symbol = IndexSuitStamp(suit);
-    Stamp(card, symbol, QPoint(kIndexCentreX - symbol.width() / 2, kIndexSuitTop));
+    Stamp(card, RankText(rank, SuitInk(suit)), RankTextAt(rank));
+    Stamp(card, IndexSuitStamp(suit), IndexSuitAt());
+}
+
+// One stroke of the rank text as drawn by a square nib one line wide: the
+// hull of the nib at either end. Between pixels in a row or column that is a
+// rectangle on whole device pixels; on a diagonal, a smooth slanted band.
+QPolygonF NibStroke(QPointF from, QPointF to, double half) {
+    const double sx = to.x() < from.x() ? -1 : 1, sy = to.y() < from.y() ? -1 : 1;
+    const auto corner = [&](QPointF at, double dx, double dy) { return at + QPointF(sx * dx, sy * dy); };
+    QPolygonF hull({corner(from, -half, -half), corner(from, half, -half), corner(to, half, -half),
+                    corner(to, half, half), corner(to, -half, half), corner(from, -half, half)});
+    // All strokes wind the same way, so where they overlap they add up.
+    if (sx * sy < 0)
+        std::reverse(hull.begin(), hull.end());
+    return hull;
+}
+
+void PaintRankText(QPainter& painter, const CardGrid& grid, int rank, QRgb ink) {
+    const QPoint at = RankTextAt(rank);
+    QPainterPath strokes;
+    strokes.setFillRule(Qt::WindingFill);
+    for (const QLine& stroke : RankStrokes(rank))
+        strokes.addPolygon(NibStroke(grid.LinePoint(stroke.p1() + at), grid.LinePoint(stroke.p2() + at),
+                                     grid.LineWidth() / 2.0));
+    painter.fillPath(strokes, QColor::fromRgb(ink));
+}
+
+void PaintTopLeftIndex(QImage& card, const CardGrid& grid, int rank, Suit suit) {
+    QPainter painter(&card);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    PaintRankText(painter, grid, rank, SuitInk(suit));
+    PaintSuitSymbol(painter, suit, grid.DeviceRect(QRect(IndexSuitAt(), kIndexSuitSize)), SuitInk(suit));
 }
 
 }  // namespace
@@ -61,9 +105,45 @@ QImage BlankCard(QRgb border) {
     return card;
 }
 
+// The straight edges are whole device pixels filled plainly; only the four
+// rounded corners are drawn smoothly, which costs far less than smoothing
+// the whole outline.
+QImage BlankCard(QRgb border, const CardGrid& grid) {
+    QImage card(grid.DeviceSize(), QImage::Format_RGB32);
+    card.fill(palette::White);
+    const int width = grid.LineWidth();
+    const int right = card.width(), bottom = card.height();
+    // Where the corners give way to straight edges, on a whole pixel.
+    const int corner = static_cast<int>(std::lround(kCornerRadius * grid.ScaleX() + width / 2.0));
+    const double radius = corner - width / 2.0;
+    QPainter painter(&card);
+    const QColor ink = QColor::fromRgb(border);
+    painter.fillRect(QRect(corner, 0, right - 2 * corner, width), ink);
+    painter.fillRect(QRect(corner, bottom - width, right - 2 * corner, width), ink);
+    painter.fillRect(QRect(0, corner, width, bottom - 2 * corner), ink);
+    painter.fillRect(QRect(right - width, corner, width, bottom - 2 * corner), ink);
+    QPainterPath arcs;
+    const double middle = width / 2.0, diameter = 2 * radius;
+    const QRectF topLeft(middle, middle, diameter, diameter);
+    const QPointF across(right - width - diameter, 0), down(0, bottom - width - diameter);
+    for (const auto& [box, start] : {std::pair{topLeft, 90.0}, {topLeft.translated(across), 0.0},
+                                     {topLeft.translated(across + down), 270.0}, {topLeft.translated(down), 180.0}}) {
+        arcs.arcMoveTo(box, start);
+        arcs.arcTo(box, start, 90);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.strokePath(arcs, QPen(ink, width, Qt::SolidLine, Qt::FlatCap));
+    return card;
+}
+
 void DrawCornerIndices(QImage& card, int rank, Suit suit) {
     DrawTopLeftIndex(card, rank, suit);
     CopyTurnedOver(card, kCornerIndexArea);
+}
+
+void DrawCornerIndices(QImage& card, int rank, Suit suit, const CardGrid& grid) {
+    PaintTopLeftIndex(card, grid, rank, suit);
+    CopyTurnedOver(card, grid.DeviceRect(kCornerIndexArea));
 }
 
 }  // namespace tolvane

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QRgb>
 
+#include "card_grid.h"
 #include "deck/card.h"
 
 namespace tolvane {
@@ -16,8 +17,16 @@ inline constexpr QRect kCornerIndexArea{0, 0, 12, 30};
 // white outside the rounding.
 QImage BlankCard(QRgb border);
 
+// The same at the density of `grid`: the border one line wide on whole
+// device pixels, the corners rounded smoothly.
+QImage BlankCard(QRgb border, const CardGrid& grid);
+
 // Draws the corner index of `rank` and `suit` at the top left of `card` and
 // the same turned through 180 degrees at the bottom right.
 void DrawCornerIndices(QImage& card, int rank, Suit suit);
+
+// The same on a card drawn at the density of `grid`: the rank text stroked
+// along its glyphs and the suit symbol filled from its outline.
+void DrawCornerIndices(QImage& card, int rank, Suit suit, const CardGrid& grid);
 
 }  // namespace tolvane

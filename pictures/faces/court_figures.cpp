@@ -8,6 +8,7 @@
 
 #include "card_geometry.h"
 #include "outline_brush.h"
+#include "pip_layout.h"
 #include "raster/palette.h"
 #include "raster/pixel_rows.h"
 #include "raster/stamp.h"
@@ -207,8 +208,7 @@ void DrawArms(OutlineBrush& brush, const Robes& robes) {
     brush.OutlinedOval(kRestingHand, kSkin);
 }
 
-void DrawUpperFigure(QImage& card, int rank, const Robes& robes) {
-    OutlineBrush brush(card);
+void DrawUpperFigure(OutlineBrush& brush, int rank, const Robes& robes) {
     DrawFrame(brush, robes);
     switch (rank) {
     case Jack: DrawJack(brush, robes); break;
@@ -225,7 +225,8 @@ const QRect kUpperFrame = kFrame.intersected(kUpperHalf);
 QImage UndressedFigure(int rank) {
     QImage card(kCardSize, QImage::Format_RGB32);
     card.fill(White);
-    DrawUpperFigure(card, rank, kStandInRobes);
+    OutlineBrush brush(card);
+    DrawUpperFigure(brush, rank, kStandInRobes);
     return card.copy(kUpperFrame);
 }
 
@@ -258,15 +259,34 @@ void DrawDressedFigure(QImage& card, int rank, const Robes& robes) {
     }
 }
 
-}  // namespace
-
-void DrawCourtFigures(QImage& card, int rank, Suit suit) {
+void CheckCourt(int rank, Suit suit) {
     if (rank < Jack || rank > King)
         throw std::out_of_range("court rank " + std::to_string(rank) + " is outside 11..13");
     CheckSuit(suit);
+}
+
+}  // namespace
+
+void DrawCourtFigures(QImage& card, int rank, Suit suit) {
+    CheckCourt(rank, suit);
     DrawDressedFigure(card, rank, kRobesBySuit[suit]);
     Stamp(card, PipStamp(suit), kSuitSymbolAt);
     CopyTurnedOver(card, kUpperHalf);
+}
+
+// At a higher density each suit's figure is drawn in its own colours: the
+// smoothed edges blend them, so they cannot be swapped afterwards.
+void DrawCourtFigures(QImage& card, int rank, Suit suit, const CardGrid& grid) {
+    CheckCourt(rank, suit);
+    {
+        OutlineBrush brush(card, grid);
+        DrawUpperFigure(brush, rank, kRobesBySuit[suit]);
+    }
+    {
+        QPainter painter(&card);
+        PaintSuitSymbol(painter, suit, grid.DeviceRect(QRect(kSuitSymbolAt, kPipSize)), SuitInk(suit));
+    }
+    CopyTurnedOver(card, grid.DeviceRect(kUpperHalf));
 }
 
 }  // namespace tolvane

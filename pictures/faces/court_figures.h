@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "card_grid.h"
 #include "deck/card.h"
 
 namespace tolvane {
@@ -12,5 +13,8 @@ namespace tolvane {
 // Throws std::out_of_range naming `rank` unless it is Jack, Queen or King,
 // and std::invalid_argument naming the format unless `card` has 32-bit pixels.
 void DrawCourtFigures(QImage& card, int rank, Suit suit);
+
+// The same on a card drawn at the density of `grid`, from the same shapes.
+void DrawCourtFigures(QImage& card, int rank, Suit suit, const CardGrid& grid);
 
 }  // namespace tolvane

@@ -1,15 +1,18 @@
 #include "faces.h"
 
+#include <QPainter>
+
 #include <array>
+#include <span>
 
 #include "card_blank.h"
+#include "card_grid.h"
 #include "court_figures.h"
 #include "pip_layout.h"
 #include "raster/palette.h"
 #include "raster/stamp.h"
 #include "suit_shapes.h"
 #include "suit_stamps.h"
-#include "raster/density.h"
 
 namespace tolvane {
 
@@ -22,12 +25,6 @@ struct PipLayer {
     LayerColour colour;
 };
 
-void DrawPips(QImage& card, int rank, Suit suit) {
-    for (QPointF centre : PipCentres(rank))
-        Stamp(card, IsInLowerHalf(centre) ? UpsideDownPipStamp(suit) : PipStamp(suit),
-              TopLeftForCentre(centre, kPipSize));
-}
-
 // An Ace's big pip, drawn as layers of one suit symbol centred on the card,
 // largest first. The Ace of Spades is the grander one: a white line runs
 // just inside its outline, and a small spade ringed in white sits at its heart.
@@ -37,28 +34,42 @@ const std::array<PipLayer, 5> kOrnateAce = {{
     {{13, 14}, Paper}, {{9, 10}, Ink},                    // the small spade at its heart
 }};
 
-template <std::size_t N>
-void StampLayers(QImage& card, Suit suit, const std::array<PipLayer, N>& layers) {
-    for (const PipLayer& layer : layers) {
-        const QRgb colour = layer.colour == Ink ? SuitInk(suit) : palette::White;
-        Stamp(card, SuitStamp(suit, layer.size, colour), TopLeftForCentre(kCardCentre, layer.size));
-    }
+QRgb LayerRgb(LayerColour colour, Suit suit) {
+    return colour == Ink ? SuitInk(suit) : palette::White;
+}
+
+void DrawPips(QImage& card, int rank, Suit suit) {
+    for (QPointF centre : PipCentres(rank))
+        Stamp(card, IsInLowerHalf(centre) ? UpsideDownPipStamp(suit) : PipStamp(suit),
+              TopLeftForCentre(centre, kPipSize));
+}
+
+void PaintPips(QPainter& painter, const CardGrid& grid, int rank, Suit suit) {
+    for (QPointF centre : PipCentres(rank))
+        PaintSuitSymbol(painter, suit, grid.CentredBox(centre, kPipSize), SuitInk(suit),
+                        IsInLowerHalf(centre) ? Upright::TurnedOver : Upright::Yes);
+}
+
+std::span<const PipLayer> AceLayers(Suit suit) {
+    if (suit == Spades)
+        return kOrnateAce;
+    return kPlainAce;
 }
 
 void DrawAcePip(QImage& card, Suit suit) {
-    if (suit == Spades)
-        StampLayers(card, suit, kOrnateAce);
-    else
-        StampLayers(card, suit, kPlainAce);
+    for (const PipLayer& layer : AceLayers(suit))
+        Stamp(card, SuitStamp(suit, layer.size, LayerRgb(layer.colour, suit)),
+              TopLeftForCentre(kCardCentre, layer.size));
 }
 
-}  // namespace
+void PaintAcePip(QPainter& painter, const CardGrid& grid, Suit suit) {
+    for (const PipLayer& layer : AceLayers(suit))
+        PaintSuitSymbol(painter, suit, grid.CentredBox(kCardCentre, layer.size), LayerRgb(layer.colour, suit));
+}
 
-QImage DrawFace(int card, double ratio) {
-    if (ratio != 1.0)
-        return EnlargedStandIn(DrawFace(card), ratio);
-    const int rank = CardRank(card);
-    const Suit suit = static_cast<Suit>(CardSuit(card));
+// The card at one device pixel to a card pixel, exactly as it has always
+// been drawn: every symbol from its one-bit stamp.
+QImage DrawLogicalFace(int rank, Suit suit) {
     QImage face = BlankCard(SuitInk(suit));
     if (rank == Ace)
         DrawAcePip(face, suit);
@@ -68,6 +79,35 @@ QImage DrawFace(int card, double ratio) {
         DrawCourtFigures(face, rank, suit);
     DrawCornerIndices(face, rank, suit);
     return face;
+}
+
+// The same card at a higher density: the same layout, every symbol filled
+// smoothly from its outline at the device's own resolution.
+QImage DrawDenseFace(int rank, Suit suit, double ratio) {
+    const CardGrid grid(ratio);
+    QImage face = BlankCard(SuitInk(suit), grid);
+    {
+        QPainter painter(&face);
+        if (rank == Ace)
+            PaintAcePip(painter, grid, suit);
+        else if (rank < Jack)
+            PaintPips(painter, grid, rank, suit);
+    }
+    if (rank >= Jack)
+        DrawCourtFigures(face, rank, suit, grid);
+    DrawCornerIndices(face, rank, suit, grid);
+    face.setDevicePixelRatio(ratio);
+    return face;
+}
+
+}  // namespace
+
+QImage DrawFace(int card, double ratio) {
+    const int rank = CardRank(card);
+    const Suit suit = static_cast<Suit>(CardSuit(card));
+    if (ratio == 1.0)
+        return DrawLogicalFace(rank, suit);
+    return DrawDenseFace(rank, suit, ratio);
 }
 
 }  // namespace tolvane

@@ -1,8 +1,44 @@
 #include "outline_brush.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tolvane {
 
 namespace {
+
+double SignedArea(const QPolygonF& shape) {
+    double twice = 0;
+    for (qsizetype i = 0; i < shape.size(); ++i) {
+        const QPointF a = shape[i], b = shape[(i + 1) % shape.size()];
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return twice / 2;
+}
+
+// `shape` with every edge moved `distance` outwards (inwards if negative),
+// corners kept sharp, as a pen of twice that width would outline it.
+QPolygonF Offset(const QPolygonF& shape, double distance) {
+    // A sharp corner's point reaches no further than this many distances out.
+    constexpr double kLongestPoint = 4;
+    const double outwards = SignedArea(shape) > 0 ? distance : -distance;
+    const auto normal = [](QPointF from, QPointF to) {
+        const QPointF along = to - from;
+        const double length = std::hypot(along.x(), along.y());
+        return length > 0 ? QPointF(along.y() / length, -along.x() / length) : QPointF();
+    };
+    QPolygonF moved;
+    moved.reserve(shape.size());
+    const qsizetype count = shape.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        const QPointF before = shape[(i + count - 1) % count], at = shape[i], after = shape[(i + 1) % count];
+        const QPointF n1 = normal(before, at), n2 = normal(at, after);
+        const double cosine = QPointF::dotProduct(n1, n2);
+        const double reach = std::min(1 / std::max(1 + cosine, 1e-6), kLongestPoint * kLongestPoint / 2);
+        moved.append(at + (n1 + n2) * (outwards * reach));
+    }
+    return moved;
+}
 
 // QPainter outlines a rectangle one pixel beyond its width and height.
 QRect WithinOutline(const QRect& box) {
@@ -15,23 +51,72 @@ OutlineBrush::OutlineBrush(QImage& card) : painter_(&card) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
+OutlineBrush::OutlineBrush(QImage& card, const CardGrid& grid) : painter_(&card), grid_(grid) {
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+}
+
+// On a dense card an outline is the shape grown by half a line filled in the
+// outline's colour, then the shape shrunk by half a line in its own: two
+// smooth fills cost far less than stroking the outline.
 void OutlineBrush::Outlined(const QPolygon& shape, QRgb fill) {
-    UseOutlineAndFill(fill);
-    painter_.drawPolygon(shape);
+    if (!grid_) {
+        UseOutlineAndFill(fill);
+        painter_.drawPolygon(shape);
+        return;
+    }
+    const QPolygonF middle = OnDevice(shape);
+    const double half = grid_->LineWidth() / 2.0;
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(QColor::fromRgb(kOutline));
+    painter_.drawPolygon(Offset(middle, half));
+    const QPolygonF inside = Offset(middle, -half);
+    const double area = SignedArea(middle), insideArea = SignedArea(inside);
+    if (area * insideArea > 0 && std::abs(insideArea) < std::abs(area)) {
+        painter_.setBrush(QColor::fromRgb(fill));
+        painter_.drawPolygon(inside);
+    }
 }
 
 void OutlineBrush::Outlined(const QRect& box, QRgb fill) {
+    if (grid_) {
+        OutlinedOnDevice(box, fill, Box::Square);
+        return;
+    }
     UseOutlineAndFill(fill);
     painter_.drawRect(WithinOutline(box));
 }
 
 void OutlineBrush::OutlinedOval(const QRect& box, QRgb fill) {
+    if (grid_) {
+        OutlinedOnDevice(box, fill, Box::Oval);
+        return;
+    }
     UseOutlineAndFill(fill);
     painter_.drawEllipse(WithinOutline(box));
 }
 
+void OutlineBrush::OutlinedOnDevice(const QRect& box, QRgb fill, Box shape) {
+    const QRectF middle = OnDevice(box);
+    const double half = grid_->LineWidth() / 2.0;
+    FillOnDevice(middle.adjusted(-half, -half, half, half), kOutline, shape);
+    const QRectF inside = middle.adjusted(half, half, -half, -half);
+    if (inside.isValid())
+        FillOnDevice(inside, fill, shape);
+}
+
+// A square box lies on whole device pixels and needs no smoothing.
+void OutlineBrush::FillOnDevice(const QRectF& area, QRgb colour, Box shape) {
+    if (shape == Box::Square) {
+        painter_.fillRect(area.toRect(), QColor::fromRgb(colour));
+        return;
+    }
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(QColor::fromRgb(colour));
+    painter_.drawEllipse(area);
+}
+
 void OutlineBrush::Plain(const QRect& box, QRgb fill) {
-    painter_.fillRect(box, QColor::fromRgb(fill));
+    painter_.fillRect(grid_ ? grid_->DeviceRect(box) : box, QColor::fromRgb(fill));
 }
 
 void OutlineBrush::Dot(QPoint at, QRgb colour) {
@@ -39,13 +124,31 @@ void OutlineBrush::Dot(QPoint at, QRgb colour) {
 }
 
 void OutlineBrush::Polyline(const QPolygon& line, QRgb colour) {
-    painter_.setPen(QColor::fromRgb(colour));
-    painter_.drawPolyline(line);
+    if (grid_) {
+        painter_.setPen(QPen(QColor::fromRgb(colour), grid_->LineWidth(), Qt::SolidLine, Qt::FlatCap,
+                             Qt::MiterJoin));
+        painter_.drawPolyline(OnDevice(line));
+    } else {
+        painter_.setPen(QColor::fromRgb(colour));
+        painter_.drawPolyline(line);
+    }
 }
 
 void OutlineBrush::UseOutlineAndFill(QRgb fill) {
     painter_.setPen(QColor::fromRgb(kOutline));
     painter_.setBrush(QColor::fromRgb(fill));
+}
+
+QPolygonF OutlineBrush::OnDevice(const QPolygon& line) const {
+    QPolygonF device;
+    device.reserve(line.size());
+    for (QPoint point : line)
+        device.append(grid_->LinePoint(point));
+    return device;
+}
+
+QRectF OutlineBrush::OnDevice(const QRect& box) const {
+    return QRectF(grid_->LinePoint(box.topLeft()), grid_->LinePoint(box.bottomRight()));
 }
 
 }  // namespace tolvane

@@ -7,6 +7,9 @@
 #include <QRect>
 #include <QRgb>
 
+#include <optional>
+
+#include "card_grid.h"
 #include "raster/palette.h"
 
 namespace tolvane {
@@ -16,10 +19,16 @@ inline constexpr QRgb kOutline = palette::Black;
 
 // Paints flat shapes in exact colours onto a card, without antialiasing, so
 // no colour appears that was not asked for. Rectangles and ovals fill the
-// pixels of `box` exactly, outline included.
+// pixels of `box` exactly, outline included. Shapes are given in card
+// pixels: a point is the pixel an outline passes through.
+//
+// Given a grid, the brush paints the same shapes on a card drawn at a higher
+// density instead: outlines one card pixel wide on whole device pixels,
+// slanted and curved edges smoothed.
 class OutlineBrush {
 public:
     explicit OutlineBrush(QImage& card);
+    OutlineBrush(QImage& card, const CardGrid& grid);
 
     void Outlined(const QPolygon& shape, QRgb fill);
     void Outlined(const QRect& box, QRgb fill);
@@ -29,9 +38,16 @@ public:
     void Polyline(const QPolygon& line, QRgb colour);
 
 private:
+    enum class Box { Square, Oval };
+
     void UseOutlineAndFill(QRgb fill);
+    void OutlinedOnDevice(const QRect& box, QRgb fill, Box shape);
+    void FillOnDevice(const QRectF& area, QRgb colour, Box shape);
+    QPolygonF OnDevice(const QPolygon& line) const;
+    QRectF OnDevice(const QRect& box) const;
 
     QPainter painter_;
+    std::optional<CardGrid> grid_;
 };
 
 }  // namespace tolvane

@@ -100,4 +100,19 @@ QImage SuitStamp(Suit suit, QSize size, QRgb colour) {
     return stamp;
 }
 
+void PaintSuitSymbol(QPainter& painter, Suit suit, const QRect& box, QRgb colour, Upright way) {
+    const QPainterPath& shape = SuitShape(suit);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    if (way == Upright::Yes) {
+        painter.translate(box.topLeft());
+        painter.scale(box.width(), box.height());
+    } else {
+        painter.translate(box.left() + box.width(), box.top() + box.height());
+        painter.scale(-box.width(), -box.height());
+    }
+    painter.fillPath(shape, QColor::fromRgb(colour));
+    painter.restore();
+}
+
 }  // namespace tolvane

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QPainterPath>
+#include <QRect>
 #include <QRgb>
 #include <QSize>
 
@@ -20,6 +22,13 @@ QRgb SuitInk(Suit suit);
 // The suit symbol rasterised without antialiasing to `size`: opaque `colour`
 // on a fully transparent background, ready to be stamped onto a card.
 QImage SuitStamp(Suit suit, QSize size, QRgb colour);
+
+// Which way up a symbol stands: pips in the lower half of a card are turned.
+enum class Upright { Yes, TurnedOver };
+
+// The suit symbol filled smoothly (antialiased) into `box` of the device
+// pixels `painter` draws on, for faces drawn at a density above one.
+void PaintSuitSymbol(QPainter& painter, Suit suit, const QRect& box, QRgb colour, Upright way = Upright::Yes);
 
 // Throws std::out_of_range naming `suit` unless it is a Suit value.
 void CheckSuit(int suit);

@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QTransform>
 
+#include <algorithm>
+
 namespace tolvane {
 
 // Where the extras are drawn above one device pixel to a picture pixel: an
@@ -34,6 +36,11 @@ public:
     // How thick a line one picture pixel wide is drawn: a whole number of
     // device pixels, never less than one.
     double LineWidth() const { return lineWidth_; }
+
+    // How thick a curved line one picture pixel wide is drawn: as a straight
+    // one, but never thinner than a picture pixel, as antialiasing spreads a
+    // thin curve into a pale smear.
+    double CurveWidth() const { return std::max(lineWidth_, 1.0); }
 
     void Fill(const QPainterPath& shape, QRgb colour);
 

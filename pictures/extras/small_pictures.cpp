@@ -149,10 +149,10 @@ constexpr double kBlobTop = 3;
 constexpr double kDomeFoot = 10.2;  // where the dome's ellipse is widest
 constexpr double kBaseCorner = 1;
 
-// The dome standing on `bottom`, its outline moved `inset` in.
-QPainterPath Dome(double bottom, double inset) {
-    const QRectF oval(kBlobLeft + inset, kBlobTop + inset, kBlobRight - kBlobLeft - 2 * inset,
-                      2 * (kDomeFoot - kBlobTop - inset));
+// The dome from `top` down to `bottom`, its outline moved `inset` in.
+QPainterPath Dome(double top, double bottom, double inset) {
+    const QRectF oval(kBlobLeft + inset, top + inset, kBlobRight - kBlobLeft - 2 * inset,
+                      2 * (kDomeFoot - top - inset));
     const double base = bottom - inset;
     const double corner = std::max(0.0, kBaseCorner - inset);
     QPainterPath dome;
@@ -166,21 +166,25 @@ QPainterPath Dome(double bottom, double inset) {
     return dome;
 }
 
-// A "Z" in strokes one line wide filling `box`, its bars on whole device pixels.
+// A "Z" filling `box`, its bars on whole device pixels; at 1.5 a thinner
+// stroke than the outlines' keeps the small one's slant.
 void DrawZ(DenseCanvas& canvas, const QRectF& box) {
     const QRectF snapped = canvas.Snap(box);
-    const double half = canvas.LineWidth() / 2;
+    const double half = canvas.WholePixels(1) / 2;
     const QRectF centres = snapped.adjusted(half, half, -half, -half);
     QPainterPath z;
     z.addPolygon(QPolygonF({centres.topLeft(), centres.topRight(), centres.bottomLeft(),
                             centres.bottomRight()}));
-    canvas.Stroke(z, palette::Navy, canvas.LineWidth(), Qt::SquareCap, Qt::MiterJoin);
+    canvas.Stroke(z, palette::Navy, canvas.WholePixels(1), Qt::SquareCap, Qt::MiterJoin);
 }
 
 void DrawSleeper(DenseCanvas& canvas) {
-    const double line = canvas.LineWidth();
-    canvas.Fill(Dome(canvas.Bounds().bottom(), 0), palette::Navy);
-    canvas.Fill(Dome(canvas.Bounds().bottom(), line), palette::Blue);
+    const double line = canvas.CurveWidth();
+    // Its top and its base on whole device pixels, where a flat edge shows.
+    const double top = canvas.Snap(kBlobTop);
+    const double bottom = canvas.Bounds().bottom();
+    canvas.Fill(Dome(top, bottom, 0), palette::Navy);
+    canvas.Fill(Dome(top, bottom, line), palette::Blue);
 
     // A shine along the top left, following the dome.
     const QPointF middle((kBlobLeft + kBlobRight) / 2, kDomeFoot);
@@ -199,8 +203,8 @@ void DrawSleeper(DenseCanvas& canvas) {
         canvas.Stroke(lid, palette::Navy, line);
     }
     canvas.Box(QRectF(8, 10, 2, 1), 0.5, palette::Navy);
-    for (const double cheek : {3, 14})
-        canvas.Box(QRectF(cheek, 9, 1, 1), 0.5, palette::Fuchsia);
+    for (const double cheek : {3.5, 14.5})
+        canvas.Box(QRectF(cheek - 0.75, 9, 1.5, 1), 0.5, palette::Fuchsia);
 
     DrawZ(canvas, QRectF(19, 5, 3, 4));
     DrawZ(canvas, QRectF(22, 0, 4, 4));
@@ -266,7 +270,7 @@ QPainterPath Tongue() {
 }
 
 void DrawFace(DenseCanvas& canvas, Mood mood) {
-    const double line = canvas.LineWidth();
+    const double line = canvas.CurveWidth();
     QPainterPath face;
     face.addEllipse(canvas.Bounds());
     canvas.Fill(face, palette::Black);

@@ -67,15 +67,15 @@ constexpr double kCheckSide = 2;
 constexpr QRectF kHeartBox(25, 16, 5, 4);
 
 // Whole checks, all one size, centred in the yellow card inside its edge.
-// At ratios where a check would be a fraction of a device pixel wide the
-// checks keep the nearest whole size, a half rounded down so that the yellow
-// margin around them stays.
+// Where a check would not be a whole number of device pixels wide it takes
+// the nearest whole size, a half rounded down so that the yellow margin
+// around the checks stays.
 void DrawChecks(DenseCanvas& canvas, const QRectF& card) {
     const double side = canvas.WholePixels(kCheckSide);
     const QSizeF grid(kCheckColumns * side, kCheckRows * side);
     const QPointF topLeft(canvas.Snap(card.center().x() - grid.width() / 2),
                           canvas.Snap(card.center().y() - grid.height() / 2));
-    QPainterPath red;  // one fill for all the red checks costs far less than one each
+    QPainterPath red;
     for (int row = 0; row < kCheckRows; ++row)
         for (int column = row % 2; column < kCheckColumns; column += 2)
             red.addRect(QRectF(topLeft + QPointF(column * side, row * side), QSizeF(side, side)));

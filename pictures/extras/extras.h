@@ -5,7 +5,8 @@
 namespace tolvane {
 
 // The extras layer: the pictures that are neither faces nor backs, drawn in
-// the 16-colour palette, mostly as pixel maps.
+// the 16-colour palette: mostly pixel art, drawn from shapes that follow the
+// art where the screen has more device pixels.
 
 // The further pictures, numbered 0..8: two green place-holder cards (71 x 96)
 // and five small pictures, three of them with a variant.

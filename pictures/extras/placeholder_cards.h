@@ -5,8 +5,9 @@
 namespace tolvane {
 
 // The two card-size place-holders, green cards that stand where no card is:
-// one marked with a red X, one with a ring.
-QImage DrawCrossPlaceholder();
-QImage DrawRingPlaceholder();
+// one marked with a red X, one with a ring. Drawn at `ratio` device pixels to
+// a picture pixel (1..4).
+QImage DrawCrossPlaceholder(double ratio);
+QImage DrawRingPlaceholder(double ratio);
 
 }  // namespace tolvane

@@ -36,22 +36,33 @@ QRgb Over(QRgb below, QRgb above) {
 
 }  // namespace
 
+QSizeF CardScale(const QImage& card) {
+    return {card.width() / kCardArea.width(), card.height() / kCardArea.height()};
+}
+
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
     const auto rows = WritableRows(card);
+    const QSizeF scale = CardScale(card);
     // The gradient is sampled into a table by distance, two samples to a
-    // pixel of radius, so each pixel costs a square root and a blend.
-    constexpr int kMostSamples = 64;
-    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * 2)), 2, kMostSamples);
-    std::array<QRgb, kMostSamples + 1> samples;
+    // device pixel of radius up to a limit that grows with the density, so
+    // each pixel costs a square root and a blend.
+    constexpr int kMostSamplesAt1x = 64, kDensest = 4;
+    const int mostSamples = kMostSamplesAt1x * std::clamp(static_cast<int>(std::ceil(scale.height())), 1, kDensest);
+    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * scale.height() * 2)), 2, mostSamples);
+    std::array<QRgb, kMostSamplesAt1x * kDensest + 1> samples;
     for (int i = 0; i <= sampleCount; ++i)
         samples[i] = ColourAt(stops, static_cast<qreal>(i) / sampleCount).rgba();
-    const QRect box = QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius)
+    const QRect box = QRectF((centre.x() - radius) * scale.width(), (centre.y() - radius) * scale.height(),
+                             2 * radius * scale.width(), 2 * radius * scale.height())
                           .toAlignedRect()
                           .intersected(card.rect());
+    // Each device pixel's centre, taken back to the card.
+    const qreal toCardX = 1 / scale.width(), toCardY = 1 / scale.height();
     for (int y = box.top(); y <= box.bottom(); ++y) {
         QRgb* row = rows[y];
+        const qreal dy = (y + 0.5) * toCardY - centre.y();
         for (int x = box.left(); x <= box.right(); ++x) {
-            const qreal dx = x + 0.5 - centre.x(), dy = y + 0.5 - centre.y();
+            const qreal dx = (x + 0.5) * toCardX - centre.x();
             const qreal distance = std::sqrt(dx * dx + dy * dy) / radius;
             if (distance < 1)
                 row[x] = Over(row[x], samples[static_cast<int>(distance * sampleCount)]);
@@ -86,6 +97,13 @@ QBrush SeeThrough(QColor colour, qreal opacity) {
 }
 
 SmoothPainter::SmoothPainter(QImage* card) : QPainter(card) {
+    // Qt already scales by the image's devicePixelRatio; stretch the last
+    // fraction of a pixel so the card fills the image edge to edge.
+    const qreal ratio = card->devicePixelRatio();
+    if (ratio != 1.0) {
+        const QSizeF scale = CardScale(*card);
+        this->scale(scale.width() / ratio, scale.height() / ratio);
+    }
     setRenderHint(QPainter::Antialiasing);
     setPen(Qt::NoPen);
 }

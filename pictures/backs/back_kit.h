@@ -15,9 +15,19 @@
 // Shared tools of the back designs: the card's drawing area, gradients
 // built from colour tables, a painter set up for smooth shapes and a
 // seeded scatter for textures that come out the same on every machine.
+//
+// A design paints a card image of DenseImage(kCardSize, ratio): shapes are
+// described in card pixels and a SmoothPainter draws them at the image's
+// density; code that sets pixels itself works in device pixels, mapping
+// each back to the card through CardScale.
 namespace tolvane::backs {
 
 inline constexpr QRectF kCardArea{0.0, 0.0, kCardSize.width(), kCardSize.height()};
+
+// Device pixels to a card pixel, across and down: the image's size over the
+// card's. Equal to the image's devicePixelRatio but for the rounding of its
+// size (107 device pixels for 71 card pixels at 1.5).
+QSizeF CardScale(const QImage& card);
 
 struct ColourStop {
     qreal at;  // 0 at the gradient's start, 1 at its end
@@ -43,16 +53,18 @@ QColor Faded(QColor colour, qreal opacity);
 // colour, which spares building the gradient's colour table.
 QBrush SeeThrough(QColor colour, qreal opacity);
 
-// Paints antialiased shapes with no outline until a pen is set; the second
-// form first covers the card with a top-to-bottom gradient of `highToLow`.
+// Paints antialiased shapes with no outline until a pen is set, in card
+// pixels spread over the whole image; the second form first covers the card
+// with a top-to-bottom gradient of `highToLow`.
 class SmoothPainter : public QPainter {
 public:
     explicit SmoothPainter(QImage* card);
     SmoothPainter(QImage* card, ColourStops highToLow);
 };
 
-// Lays a round gradient over the pixels within `radius` of `centre`, the
-// stops running from the centre (0) to the rim (1). Throws
+// Lays a round gradient over the pixels within `radius` of `centre` (in card
+// pixels, at the image's density), the stops running from the centre (0) to
+// the rim (1). Throws
 // std::invalid_argument naming the format unless `card` has 32-bit pixels.
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops);
 

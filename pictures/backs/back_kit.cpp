@@ -36,33 +36,34 @@ QRgb Over(QRgb below, QRgb above) {
 
 }  // namespace
 
-QSizeF CardScale(const QImage& card) {
-    return {card.width() / kCardArea.width(), card.height() / kCardArea.height()};
+CardPlacement CardOnImage(const QImage& card) {
+    const qreal scale = std::max(card.width() / kCardArea.width(), card.height() / kCardArea.height());
+    return {scale, QPointF(card.width() - kCardArea.width() * scale, card.height() - kCardArea.height() * scale) / 2};
 }
 
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
     const auto rows = WritableRows(card);
-    const QSizeF scale = CardScale(card);
+    const CardPlacement placement = CardOnImage(card);
     // The gradient is sampled into a table by distance, two samples to a
     // device pixel of radius up to a limit that grows with the density, so
     // each pixel costs a square root and a blend.
     constexpr int kMostSamplesAt1x = 64, kDensest = 4;
-    const int mostSamples = kMostSamplesAt1x * std::clamp(static_cast<int>(std::ceil(scale.height())), 1, kDensest);
-    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * scale.height() * 2)), 2, mostSamples);
+    const int mostSamples = kMostSamplesAt1x * std::clamp(static_cast<int>(std::ceil(placement.scale)), 1, kDensest);
+    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * placement.scale * 2)), 2, mostSamples);
     std::array<QRgb, kMostSamplesAt1x * kDensest + 1> samples;
     for (int i = 0; i <= sampleCount; ++i)
         samples[i] = ColourAt(stops, static_cast<qreal>(i) / sampleCount).rgba();
-    const QRect box = QRectF((centre.x() - radius) * scale.width(), (centre.y() - radius) * scale.height(),
-                             2 * radius * scale.width(), 2 * radius * scale.height())
+    const QSizeF across(2 * radius * placement.scale, 2 * radius * placement.scale);
+    const QRect box = QRectF(placement.ToDevice(centre - QPointF(radius, radius)), across)
                           .toAlignedRect()
                           .intersected(card.rect());
     // Each device pixel's centre, taken back to the card.
-    const qreal toCardX = 1 / scale.width(), toCardY = 1 / scale.height();
+    const qreal toCard = 1 / placement.scale;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         QRgb* row = rows[y];
-        const qreal dy = (y + 0.5) * toCardY - centre.y();
+        const qreal dy = (y + 0.5 - placement.offset.y()) * toCard - centre.y();
         for (int x = box.left(); x <= box.right(); ++x) {
-            const qreal dx = (x + 0.5) * toCardX - centre.x();
+            const qreal dx = (x + 0.5 - placement.offset.x()) * toCard - centre.x();
             const qreal distance = std::sqrt(dx * dx + dy * dy) / radius;
             if (distance < 1)
                 row[x] = Over(row[x], samples[static_cast<int>(distance * sampleCount)]);
@@ -97,12 +98,13 @@ QBrush SeeThrough(QColor colour, qreal opacity) {
 }
 
 SmoothPainter::SmoothPainter(QImage* card) : QPainter(card) {
-    // Qt already scales by the image's devicePixelRatio; stretch the last
-    // fraction of a pixel so the card fills the image edge to edge.
+    // Qt already scales by the image's devicePixelRatio; add the fraction of
+    // a pixel that places the card as CardOnImage does.
     const qreal ratio = card->devicePixelRatio();
-    if (ratio != 1.0) {
-        const QSizeF scale = CardScale(*card);
-        this->scale(scale.width() / ratio, scale.height() / ratio);
+    const CardPlacement placement = CardOnImage(*card);
+    if (placement.scale != ratio || !placement.offset.isNull()) {
+        translate(placement.offset / ratio);
+        scale(placement.scale / ratio, placement.scale / ratio);
     }
     setRenderHint(QPainter::Antialiasing);
     setPen(Qt::NoPen);
@@ -110,6 +112,29 @@ SmoothPainter::SmoothPainter(QImage* card) : QPainter(card) {
 
 SmoothPainter::SmoothPainter(QImage* card, ColourStops highToLow) : SmoothPainter(card) {
     fillRect(kCardArea, CardHighToLow(highToLow));
+}
+
+void SmoothPainter::DrawInBands(const QPainterPath& shape) {
+    constexpr int kBandRows = 8;
+    const QTransform toDevice = deviceTransform();
+    const qreal reach = pen().style() == Qt::NoPen ? 0 : pen().widthF();
+    const QRect onDevice =
+        toDevice.mapRect(shape.boundingRect().adjusted(-reach, -reach, reach, reach)).toAlignedRect();
+    // At 1x the designs' shapes are small enough to be drawn whole.
+    if (device()->devicePixelRatio() == 1.0 || onDevice.height() <= kBandRows) {
+        drawPath(shape);
+        return;
+    }
+    // The bands are set upright on the image, whatever the shape's turn.
+    const QTransform shapeToImage = worldTransform();
+    for (int top = onDevice.top(); top <= onDevice.bottom(); top += kBandRows) {
+        save();
+        setWorldTransform(QTransform());
+        setClipRect(deviceTransform().inverted().mapRect(QRectF(onDevice.left(), top, onDevice.width(), kBandRows)));
+        setWorldTransform(shapeToImage);
+        drawPath(shape);
+        restore();
+    }
 }
 
 qreal Scatter(std::uint32_t x, std::uint32_t y, std::uint32_t seed) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
 
 #include <cstdint>
@@ -19,15 +20,24 @@
 // A design paints a card image of DenseImage(kCardSize, ratio): shapes are
 // described in card pixels and a SmoothPainter draws them at the image's
 // density; code that sets pixels itself works in device pixels, mapping
-// each back to the card through CardScale.
+// them to the card through CardOnImage.
 namespace tolvane::backs {
 
 inline constexpr QRectF kCardArea{0.0, 0.0, kCardSize.width(), kCardSize.height()};
 
-// Device pixels to a card pixel, across and down: the image's size over the
-// card's. Equal to the image's devicePixelRatio but for the rounding of its
-// size (107 device pixels for 71 card pixels at 1.5).
-QSizeF CardScale(const QImage& card);
+// Where the card's pixels lie on a card image. The image's size is rounded
+// (107 x 144 device pixels for 71 x 96 card pixels at 1.5), so the card is
+// scaled alike both ways by the least that covers the whole image, and
+// centred: a fraction of a device pixel at two opposite edges falls outside.
+struct CardPlacement {
+    qreal scale;     // device pixels to a card pixel
+    QPointF offset;  // where the card's top-left corner lies, in device pixels
+
+    QPointF ToDevice(QPointF onCard) const { return onCard * scale + offset; }
+    QPointF ToCard(QPointF onDevice) const { return (onDevice - offset) / scale; }
+};
+
+CardPlacement CardOnImage(const QImage& card);
 
 struct ColourStop {
     qreal at;  // 0 at the gradient's start, 1 at its end
@@ -60,6 +70,13 @@ class SmoothPainter : public QPainter {
 public:
     explicit SmoothPainter(QImage* card);
     SmoothPainter(QImage* card, ColourStops highToLow);
+
+    // Draws `shape` with the current pen and brush a few device rows at a
+    // time. Qt hands any fill of more than about a hundred runs of pixels
+    // to its thread pool, which a slanted gradient on a shape a few card
+    // pixels tall reaches once drawn at density; band by band it stays in
+    // place.
+    void DrawInBands(const QPainterPath& shape);
 };
 
 // Lays a round gradient over the pixels within `radius` of `centre` (in card

@@ -111,9 +111,9 @@ struct TileSpot {
 // Each tile's edges are the card's, scaled and rounded to whole device
 // pixels, and so are the edges of the card pixels within it: tiles differ by
 // at most a device pixel and all tiles of one width look alike.
-std::vector<TileSpot> TileSpots(int deviceLength, qreal scale, int shift, int tiles) {
+std::vector<TileSpot> TileSpots(int deviceLength, qreal scale, qreal offset, int shift, int tiles) {
     std::vector<TileSpot> spots(deviceLength);
-    const auto toDevice = [scale](qreal at) { return static_cast<int>(std::lround(at * scale)); };
+    const auto toDevice = [scale, offset](qreal at) { return static_cast<int>(std::lround(at * scale + offset)); };
     for (int tile = 0; tile < tiles; ++tile) {
         const int start = toDevice(tile * kTilePitch - shift);
         const int width = toDevice((tile + 1) * kTilePitch - shift) - start;
@@ -272,10 +272,11 @@ void PaintBlueMosaic(QImage& card) {
     // Shift the grid so the part tiles at opposite edges match.
     constexpr int left = (kTileColumns * kTilePitch - kCardSize.width()) / 2;
     constexpr int top = (kTileRows * kTilePitch - kCardSize.height()) / 2;
-    const QSizeF scale = CardScale(card);
-    const std::vector<TileSpot> across = TileSpots(card.width(), scale.width(), left, kTileColumns);
-    const std::vector<TileSpot> down = TileSpots(card.height(), scale.height(), top, kTileRows);
-    const qreal rounding = kTileRounding * scale.height();
+    const CardPlacement placement = CardOnImage(card);
+    const std::vector<TileSpot> across =
+        TileSpots(card.width(), placement.scale, placement.offset.x(), left, kTileColumns);
+    const std::vector<TileSpot> down = TileSpots(card.height(), placement.scale, placement.offset.y(), top, kTileRows);
+    const qreal rounding = kTileRounding * placement.scale;
     std::array<QRgb, kTileColumns> rowOfTiles{};
     const auto rows = WritableRows(card);
     for (int y = 0; y < card.height(); ++y) {

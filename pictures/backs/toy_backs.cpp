@@ -218,7 +218,7 @@ void PaintRacingCar(QPainter& painter, const RacingCar& car) {
     for (qreal y : {-5.0, -1.0, 3.0})
         painter.drawLine(QPointF(-31 - y, y), QPointF(-24, y));  // speed lines
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Faded(Qt::black, 0.25));
+    painter.setBrush(SeeThrough(Qt::black, 0.25));
     painter.drawEllipse(QPointF(1, 8.5), 23, 2.5);  // shadow on the grass
 
     const QColor body(car.body);

@@ -49,7 +49,9 @@ DotLayout LayOutDots(int width, int height, double ratio) {
     layout.cell = std::max(1, Rounded(ratio / 2));
     const int inset = Rounded(kDotsInset * ratio);
     // An odd number of columns, centred, so the back mirrors left to right
-    // with a grid dot in the first and last; rows run from the top down.
+    // with a grid dot in the first and last (to within a device pixel where
+    // the image's width and the cell's differ in parity); rows run from the
+    // top down.
     const int fit = (width - 2 * inset) / layout.cell;
     layout.columns = fit % 2 ? fit : fit - 1;
     layout.left = (width - layout.columns * layout.cell) / 2;

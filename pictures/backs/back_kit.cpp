@@ -45,12 +45,13 @@ void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
     const auto rows = WritableRows(card);
     const CardPlacement placement = CardOnImage(card);
     // The gradient is sampled into a table by distance, two samples to a
-    // device pixel of radius up to a limit that grows with the density, so
-    // each pixel costs a square root and a blend.
-    constexpr int kMostSamplesAt1x = 64, kDensest = 4;
-    const int mostSamples = kMostSamplesAt1x * std::clamp(static_cast<int>(std::ceil(placement.scale)), 1, kDensest);
-    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * placement.scale * 2)), 2, mostSamples);
-    std::array<QRgb, kMostSamplesAt1x * kDensest + 1> samples;
+    // device pixel of radius, so each pixel costs a square root and a blend.
+    // At 1x a large round's table is coarser, as it always was; at density
+    // the earth's thin rim of air needs every sample.
+    constexpr int kMostSamplesAt1x = 64, kMostSamples = 1024;
+    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * placement.scale * 2)), 2,
+                                       placement.scale > 1 ? kMostSamples : kMostSamplesAt1x);
+    std::array<QRgb, kMostSamples + 1> samples;
     for (int i = 0; i <= sampleCount; ++i)
         samples[i] = ColourAt(stops, static_cast<qreal>(i) / sampleCount).rgba();
     const QSizeF across(2 * radius * placement.scale, 2 * radius * placement.scale);

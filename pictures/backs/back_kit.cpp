@@ -138,6 +138,29 @@ void SmoothPainter::DrawInBands(const QPainterPath& shape) {
     }
 }
 
+void SmoothPainter::DrawFrame(const QRectF& line, qreal width, const QColor& colour) {
+    if (device()->devicePixelRatio() == 1.0) {
+        save();
+        setPen(QPen(colour, width));
+        setBrush(Qt::NoBrush);
+        drawRect(line);
+        restore();
+        return;
+    }
+    const qreal half = width / 2;
+    QPainterPath frame;  // the space between the two, by the odd-even rule
+    frame.addRect(OnWholeDevicePixels(*this, line.adjusted(-half, -half, half, half)));
+    frame.addRect(OnWholeDevicePixels(*this, line.adjusted(half, half, -half, -half)));
+    fillPath(frame, colour);
+}
+
+QRectF OnWholeDevicePixels(const QPainter& painter, const QRectF& area) {
+    const QRectF onDevice = painter.deviceTransform().mapRect(area);
+    const QRectF snapped(QPointF(std::round(onDevice.left()), std::round(onDevice.top())),
+                         QPointF(std::round(onDevice.right()), std::round(onDevice.bottom())));
+    return painter.deviceTransform().inverted().mapRect(snapped);
+}
+
 qreal Scatter(std::uint32_t x, std::uint32_t y, std::uint32_t seed) {
     // A small integer mix (after the "lowbias32" hash) keeps the texture
     // identical across compilers and standard libraries.

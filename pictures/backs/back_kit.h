@@ -77,7 +77,16 @@ public:
     // pixels tall reaches once drawn at density; band by band it stays in
     // place.
     void DrawInBands(const QPainterPath& shape);
+
+    // A frame `width` wide centred on the rectangle `line`, in `colour`. At
+    // 1x the pen draws it, soft-edged as it always was; at density its edges
+    // lie on whole device pixels, so it is crisp.
+    void DrawFrame(const QRectF& line, qreal width, const QColor& colour);
 };
+
+// `area` with its edges moved to the nearest whole device pixels, for
+// squares and frames that stay crisp at any density.
+QRectF OnWholeDevicePixels(const QPainter& painter, const QRectF& area);
 
 // Lays a round gradient over the pixels within `radius` of `centre` (in card
 // pixels, at the image's density), the stops running from the centre (0) to

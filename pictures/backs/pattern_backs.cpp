@@ -263,9 +263,7 @@ void PaintRedSwirl(QImage& card) {
         painter.setBrush(QColor(kSwirlArmColours[arm]));
         painter.drawPolygon(SwirlArm(kCardCentre, arm * 2 * std::numbers::pi / kSwirlArms));
     }
-    painter.setPen(QPen(QColor(kSwirlArmColours[0]), 1.5));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(kCardArea.adjusted(3.5, 3.5, -3.5, -3.5));
+    painter.DrawFrame(kCardArea.adjusted(3.5, 3.5, -3.5, -3.5), 1.5, QColor(kSwirlArmColours[0]));
 }
 
 void PaintBlueMosaic(QImage& card) {

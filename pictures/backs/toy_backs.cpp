@@ -245,15 +245,6 @@ void PaintRacingCar(QPainter& painter, const RacingCar& car) {
     painter.restore();
 }
 
-// `area` with its edges moved to the nearest whole device pixels, so
-// squares stay crisp at any density.
-QRectF OnWholeDevicePixels(const QPainter& painter, const QRectF& area) {
-    const QRectF onDevice = painter.deviceTransform().mapRect(area);
-    const QRectF snapped(QPointF(std::round(onDevice.left()), std::round(onDevice.top())),
-                         QPointF(std::round(onDevice.right()), std::round(onDevice.bottom())));
-    return painter.deviceTransform().inverted().mapRect(snapped);
-}
-
 void PaintFinishLine(QPainter& painter) {
     for (int row = 0; row * kFinishSquare < kCardSize.height(); ++row)
         for (int column = 0; column < kFinishColumns; ++column) {

@@ -38,7 +38,8 @@ QRgb Over(QRgb below, QRgb above) {
 
 CardPlacement CardOnImage(const QImage& card) {
     const qreal scale = std::max(card.width() / kCardArea.width(), card.height() / kCardArea.height());
-    return {scale, QPointF(card.width() - kCardArea.width() * scale, card.height() - kCardArea.height() * scale) / 2};
+    const QSizeF covered = kCardArea.size() * scale;
+    return {scale, QPointF(card.width() - covered.width(), card.height() - covered.height()) / 2};
 }
 
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
@@ -131,7 +132,8 @@ void SmoothPainter::DrawInBands(const QPainterPath& shape) {
     for (int top = onDevice.top(); top <= onDevice.bottom(); top += kBandRows) {
         save();
         setWorldTransform(QTransform());
-        setClipRect(deviceTransform().inverted().mapRect(QRectF(onDevice.left(), top, onDevice.width(), kBandRows)));
+        const QRectF band(onDevice.left(), top, onDevice.width(), kBandRows);
+        setClipRect(deviceTransform().inverted().mapRect(band));
         setWorldTransform(shapeToImage);
         drawPath(shape);
         restore();

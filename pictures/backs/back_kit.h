@@ -34,7 +34,6 @@ struct CardPlacement {
     QPointF offset;  // where the card's top-left corner lies, in device pixels
 
     QPointF ToDevice(QPointF onCard) const { return onCard * scale + offset; }
-    QPointF ToCard(QPointF onDevice) const { return (onDevice - offset) / scale; }
 };
 
 CardPlacement CardOnImage(const QImage& card);
@@ -90,8 +89,8 @@ QRectF OnWholeDevicePixels(const QPainter& painter, const QRectF& area);
 
 // Lays a round gradient over the pixels within `radius` of `centre` (in card
 // pixels, at the image's density), the stops running from the centre (0) to
-// the rim (1). Throws
-// std::invalid_argument naming the format unless `card` has 32-bit pixels.
+// the rim (1). Throws std::invalid_argument naming the format unless `card`
+// has 32-bit pixels.
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops);
 
 // A soft round light, strongest (at `strength`, 0..1) in the middle and

@@ -41,7 +41,8 @@ struct Span {
 };
 
 Span DeviceSpan(int inwards, double ratio) {
-    return {static_cast<int>(std::lround(inwards * ratio)), static_cast<int>(std::lround((inwards + 1) * ratio))};
+    const auto rounded = [](double at) { return static_cast<int>(std::lround(at)); };
+    return {rounded(inwards * ratio), rounded((inwards + 1) * ratio)};
 }
 
 void MarkCorners(QImage& back) {

@@ -113,7 +113,9 @@ struct TileSpot {
 // at most a device pixel and all tiles of one width look alike.
 std::vector<TileSpot> TileSpots(int deviceLength, qreal scale, qreal offset, int shift, int tiles) {
     std::vector<TileSpot> spots(deviceLength);
-    const auto toDevice = [scale, offset](qreal at) { return static_cast<int>(std::lround(at * scale + offset)); };
+    const auto toDevice = [scale, offset](qreal at) {
+        return static_cast<int>(std::lround(at * scale + offset));
+    };
     for (int tile = 0; tile < tiles; ++tile) {
         const int start = toDevice(tile * kTilePitch - shift);
         const int width = toDevice((tile + 1) * kTilePitch - shift) - start;
@@ -273,7 +275,8 @@ void PaintBlueMosaic(QImage& card) {
     const CardPlacement placement = CardOnImage(card);
     const std::vector<TileSpot> across =
         TileSpots(card.width(), placement.scale, placement.offset.x(), left, kTileColumns);
-    const std::vector<TileSpot> down = TileSpots(card.height(), placement.scale, placement.offset.y(), top, kTileRows);
+    const std::vector<TileSpot> down =
+        TileSpots(card.height(), placement.scale, placement.offset.y(), top, kTileRows);
     const qreal rounding = kTileRounding * placement.scale;
     std::array<QRgb, kTileColumns> rowOfTiles{};
     const auto rows = WritableRows(card);

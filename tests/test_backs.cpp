@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include <climits>
+#include <utility>
 #include <set>
 #include <stdexcept>
 
@@ -65,6 +66,8 @@ private slots:
     void magentaOnlyAtTheCorners_data();
     void magentaOnlyAtTheCorners();
     void dottedBackIsFramedAndMirrored();
+    void dottedBackDotsEvenlySpaced_data();
+    void dottedBackDotsEvenlySpaced();
     void roundShadeCoversOnlyItsDisc();
     void scatterIsSpreadAndRepeatable();
 };
@@ -119,15 +122,27 @@ void TestBacks::eachBackShowsItsSubjectsColours() {
 }
 
 void TestBacks::magentaOnlyAtTheCorners_data() {
+    // At density the marks cover the same three card pixels, their edges
+    // rounded to whole device pixels: at 1.5 a corner pixel is 2 x 2 device
+    // pixels and its neighbours 1 x 2, eight pixels to a corner.
     QTest::addColumn<int>("id");
-    for (int id = 54; id <= 65; ++id)
-        if (id != 61)  // the light streaks may pass through pure magenta
-            QTest::addRow("%d", id) << id;
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<int>("perCorner");
+    for (const auto& [ratio, perCorner] : {std::pair{1.0, 3}, {1.5, 8}, {2.0, 12}, {3.0, 27}})
+        for (int id = 54; id <= 65; ++id)
+            if (id != 61)  // the light streaks may pass through pure magenta
+                QTest::addRow("%d at %g", id, ratio) << id << ratio << perCorner;
 }
 
 void TestBacks::magentaOnlyAtTheCorners() {
     QFETCH(int, id);
-    QCOMPARE(CountOf(FetchPicture(id), kMagenta), 12);
+    QFETCH(double, ratio);
+    QFETCH(int, perCorner);
+    const QImage back = FetchPicture(id, ratio);
+    QCOMPARE(CountOf(back, kMagenta), 4 * perCorner);
+    const int right = back.width() - 1, bottom = back.height() - 1;
+    for (const QPoint& corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+        QCOMPARE(back.pixel(corner), kMagenta);
 }
 
 void TestBacks::dottedBackIsFramedAndMirrored() {
@@ -146,15 +161,57 @@ void TestBacks::dottedBackIsFramedAndMirrored() {
     QVERIFY2(ink > 0.2 && ink < 0.5, qPrintable(QString("ink share %1").arg(ink)));
 }
 
+void TestBacks::dottedBackDotsEvenlySpaced_data() {
+    QTest::addColumn<double>("ratio");
+    for (double ratio : {1.0, 1.25, 1.5, 3.0})
+        QTest::addRow("%g", ratio) << ratio;
+}
+
+// Across the field, along every row and every column, each dot is as long
+// as the first and the gaps between dots are odd numbers of dot lengths: the
+// lattice is even. Dots set at rounded card positions, or a 1x back
+// enlarged, come out one device pixel longer or shorter here and there.
+void TestBacks::dottedBackDotsEvenlySpaced() {
+    QFETCH(double, ratio);
+    const QImage back = FetchPicture(53, ratio);
+    QCOMPARE(ColoursOf(back).size(), std::size_t(2));
+    int dot = 0;
+    for (const QImage& lines : {back, back.transformed(QTransform().rotate(90))}) {
+        // The middle of the field, well inside the frame.
+        const QRect field = lines.rect().adjusted(lines.width() / 8, lines.height() / 8, -lines.width() / 8,
+                                                  -lines.height() / 8);
+        for (int y = field.top(); y <= field.bottom(); ++y) {
+            QList<std::pair<bool, int>> runs;  // ink or not, length
+            for (int x = field.left(); x <= field.right(); ++x) {
+                const bool ink = lines.pixel(x, y) == kBlack;
+                if (runs.isEmpty() || runs.last().first != ink)
+                    runs.append({ink, 0});
+                ++runs.last().second;
+            }
+            for (qsizetype i = 1; i + 1 < runs.size(); ++i) {  // the ends may be cut
+                const auto [ink, length] = runs[i];
+                dot = dot ? dot : ink ? length : 0;
+                if (ink)
+                    QVERIFY2(length == dot, qPrintable(QString("dot of %1 in line %2").arg(length).arg(y)));
+                else if (dot)
+                    QVERIFY2(length % dot == 0 && length / dot % 2 == 1,
+                             qPrintable(QString("gap of %1 in line %2").arg(length).arg(y)));
+            }
+        }
+    }
+}
+
 void TestBacks::drawingTheBacksStartsNoThreads() {
     // Handing a fill to Qt's thread pool costs far more than the fill on a
-    // card this small; the designs avoid the kinds of fill that do it.
+    // card this small; the designs avoid the kinds of fill that do it, also
+    // where drawing at density makes a shape large.
     const auto threadCount = [] {
         return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
     };
     const auto before = threadCount();
-    for (int back = 0; back < kBackCount; ++back)
-        (void)DrawBack(back);
+    for (double ratio : {1.0, 1.5, 2.0, 3.0})
+        for (int back = 0; back < kBackCount; ++back)
+            (void)DrawBack(back, ratio);
     QCOMPARE(threadCount(), before);
 }
 

@@ -36,22 +36,36 @@ QRgb Over(QRgb below, QRgb above) {
 
 }  // namespace
 
+CardPlacement CardOnImage(const QImage& card) {
+    const qreal scale = std::max(card.width() / kCardArea.width(), card.height() / kCardArea.height());
+    const QSizeF covered = kCardArea.size() * scale;
+    return {scale, QPointF(card.width() - covered.width(), card.height() - covered.height()) / 2};
+}
+
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
     const auto rows = WritableRows(card);
+    const CardPlacement placement = CardOnImage(card);
     // The gradient is sampled into a table by distance, two samples to a
-    // pixel of radius, so each pixel costs a square root and a blend.
-    constexpr int kMostSamples = 64;
-    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * 2)), 2, kMostSamples);
+    // device pixel of radius, so each pixel costs a square root and a blend.
+    // At 1x a large round's table is coarser, as it always was; at density
+    // the earth's thin rim of air needs every sample.
+    constexpr int kMostSamplesAt1x = 64, kMostSamples = 1024;
+    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * placement.scale * 2)), 2,
+                                       placement.scale > 1 ? kMostSamples : kMostSamplesAt1x);
     std::array<QRgb, kMostSamples + 1> samples;
     for (int i = 0; i <= sampleCount; ++i)
         samples[i] = ColourAt(stops, static_cast<qreal>(i) / sampleCount).rgba();
-    const QRect box = QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius)
+    const QSizeF across(2 * radius * placement.scale, 2 * radius * placement.scale);
+    const QRect box = QRectF(placement.ToDevice(centre - QPointF(radius, radius)), across)
                           .toAlignedRect()
                           .intersected(card.rect());
+    // Each device pixel's centre, taken back to the card.
+    const qreal toCard = 1 / placement.scale;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         QRgb* row = rows[y];
+        const qreal dy = (y + 0.5 - placement.offset.y()) * toCard - centre.y();
         for (int x = box.left(); x <= box.right(); ++x) {
-            const qreal dx = x + 0.5 - centre.x(), dy = y + 0.5 - centre.y();
+            const qreal dx = (x + 0.5 - placement.offset.x()) * toCard - centre.x();
             const qreal distance = std::sqrt(dx * dx + dy * dy) / radius;
             if (distance < 1)
                 row[x] = Over(row[x], samples[static_cast<int>(distance * sampleCount)]);
@@ -86,12 +100,67 @@ QBrush SeeThrough(QColor colour, qreal opacity) {
 }
 
 SmoothPainter::SmoothPainter(QImage* card) : QPainter(card) {
+    // Qt already scales by the image's devicePixelRatio; add the fraction of
+    // a pixel that places the card as CardOnImage does.
+    const qreal ratio = card->devicePixelRatio();
+    const CardPlacement placement = CardOnImage(*card);
+    if (placement.scale != ratio || !placement.offset.isNull()) {
+        translate(placement.offset / ratio);
+        scale(placement.scale / ratio, placement.scale / ratio);
+    }
     setRenderHint(QPainter::Antialiasing);
     setPen(Qt::NoPen);
 }
 
 SmoothPainter::SmoothPainter(QImage* card, ColourStops highToLow) : SmoothPainter(card) {
     fillRect(kCardArea, CardHighToLow(highToLow));
+}
+
+void SmoothPainter::DrawInBands(const QPainterPath& shape) {
+    constexpr int kBandRows = 8;
+    const QTransform toDevice = deviceTransform();
+    const qreal reach = pen().style() == Qt::NoPen ? 0 : pen().widthF();
+    const QRect onDevice =
+        toDevice.mapRect(shape.boundingRect().adjusted(-reach, -reach, reach, reach)).toAlignedRect();
+    // At 1x the designs' shapes are small enough to be drawn whole.
+    if (device()->devicePixelRatio() == 1.0 || onDevice.height() <= kBandRows) {
+        drawPath(shape);
+        return;
+    }
+    // The bands are set upright on the image, whatever the shape's turn.
+    const QTransform shapeToImage = worldTransform();
+    for (int top = onDevice.top(); top <= onDevice.bottom(); top += kBandRows) {
+        save();
+        setWorldTransform(QTransform());
+        const QRectF band(onDevice.left(), top, onDevice.width(), kBandRows);
+        setClipRect(deviceTransform().inverted().mapRect(band));
+        setWorldTransform(shapeToImage);
+        drawPath(shape);
+        restore();
+    }
+}
+
+void SmoothPainter::DrawFrame(const QRectF& line, qreal width, const QColor& colour) {
+    if (device()->devicePixelRatio() == 1.0) {
+        save();
+        setPen(QPen(colour, width));
+        setBrush(Qt::NoBrush);
+        drawRect(line);
+        restore();
+        return;
+    }
+    const qreal half = width / 2;
+    QPainterPath frame;  // the space between the two, by the odd-even rule
+    frame.addRect(OnWholeDevicePixels(*this, line.adjusted(-half, -half, half, half)));
+    frame.addRect(OnWholeDevicePixels(*this, line.adjusted(half, half, -half, -half)));
+    fillPath(frame, colour);
+}
+
+QRectF OnWholeDevicePixels(const QPainter& painter, const QRectF& area) {
+    const QRectF onDevice = painter.deviceTransform().mapRect(area);
+    const QRectF snapped(QPointF(std::round(onDevice.left()), std::round(onDevice.top())),
+                         QPointF(std::round(onDevice.right()), std::round(onDevice.bottom())));
+    return painter.deviceTransform().inverted().mapRect(snapped);
 }
 
 qreal Scatter(std::uint32_t x, std::uint32_t y, std::uint32_t seed) {

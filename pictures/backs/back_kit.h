@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
 
 #include <cstdint>
@@ -15,9 +16,27 @@
 // Shared tools of the back designs: the card's drawing area, gradients
 // built from colour tables, a painter set up for smooth shapes and a
 // seeded scatter for textures that come out the same on every machine.
+//
+// A design paints a card image of DenseImage(kCardSize, ratio): shapes are
+// described in card pixels and a SmoothPainter draws them at the image's
+// density; code that sets pixels itself works in device pixels, mapping
+// them to the card through CardOnImage.
 namespace tolvane::backs {
 
 inline constexpr QRectF kCardArea{0.0, 0.0, kCardSize.width(), kCardSize.height()};
+
+// Where the card's pixels lie on a card image. The image's size is rounded
+// (107 x 144 device pixels for 71 x 96 card pixels at 1.5), so the card is
+// scaled alike both ways by the least that covers the whole image, and
+// centred: a fraction of a device pixel at two opposite edges falls outside.
+struct CardPlacement {
+    qreal scale;     // device pixels to a card pixel
+    QPointF offset;  // where the card's top-left corner lies, in device pixels
+
+    QPointF ToDevice(QPointF onCard) const { return onCard * scale + offset; }
+};
+
+CardPlacement CardOnImage(const QImage& card);
 
 struct ColourStop {
     qreal at;  // 0 at the gradient's start, 1 at its end
@@ -43,17 +62,35 @@ QColor Faded(QColor colour, qreal opacity);
 // colour, which spares building the gradient's colour table.
 QBrush SeeThrough(QColor colour, qreal opacity);
 
-// Paints antialiased shapes with no outline until a pen is set; the second
-// form first covers the card with a top-to-bottom gradient of `highToLow`.
+// Paints antialiased shapes with no outline until a pen is set, in card
+// pixels spread over the whole image; the second form first covers the card
+// with a top-to-bottom gradient of `highToLow`.
 class SmoothPainter : public QPainter {
 public:
     explicit SmoothPainter(QImage* card);
     SmoothPainter(QImage* card, ColourStops highToLow);
+
+    // Draws `shape` with the current pen and brush a few device rows at a
+    // time. Qt hands any fill of more than about a hundred runs of pixels
+    // to its thread pool, which a slanted gradient on a shape a few card
+    // pixels tall reaches once drawn at density; band by band it stays in
+    // place.
+    void DrawInBands(const QPainterPath& shape);
+
+    // A frame `width` wide centred on the rectangle `line`, in `colour`. At
+    // 1x the pen draws it, soft-edged as it always was; at density its edges
+    // lie on whole device pixels, so it is crisp.
+    void DrawFrame(const QRectF& line, qreal width, const QColor& colour);
 };
 
-// Lays a round gradient over the pixels within `radius` of `centre`, the
-// stops running from the centre (0) to the rim (1). Throws
-// std::invalid_argument naming the format unless `card` has 32-bit pixels.
+// `area` with its edges moved to the nearest whole device pixels, for
+// squares and frames that stay crisp at any density.
+QRectF OnWholeDevicePixels(const QPainter& painter, const QRectF& area);
+
+// Lays a round gradient over the pixels within `radius` of `centre` (in card
+// pixels, at the image's density), the stops running from the centre (0) to
+// the rim (1). Throws std::invalid_argument naming the format unless `card`
+// has 32-bit pixels.
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops);
 
 // A soft round light, strongest (at `strength`, 0..1) in the middle and

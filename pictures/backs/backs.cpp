@@ -1,6 +1,7 @@
 #include "backs.h"
 
 #include <array>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -29,27 +30,40 @@ struct Corner {
 };
 constexpr std::array<Corner, 4> kCorners = {{{false, false}, {true, false}, {false, true}, {true, true}}};
 
+// The marked card pixels at a corner, counted inwards from it: the corner
+// pixel and its neighbours along the two edges.
+constexpr std::array<QPoint, 3> kCornerMark = {{{0, 0}, {1, 0}, {0, 1}}};
+
+// The device pixels of the card pixel `inwards` from an edge, its own edges
+// rounded to whole device pixels.
+struct Span {
+    int from, to;
+};
+
+Span DeviceSpan(int inwards, double ratio) {
+    const auto rounded = [](double at) { return static_cast<int>(std::lround(at)); };
+    return {rounded(inwards * ratio), rounded((inwards + 1) * ratio)};
+}
+
 void MarkCorners(QImage& back) {
-    for (const Corner& corner : kCorners) {
-        const int x = corner.right ? back.width() - 1 : 0;
-        const int y = corner.bottom ? back.height() - 1 : 0;
-        const int inwardX = corner.right ? -1 : 1;
-        const int inwardY = corner.bottom ? -1 : 1;
-        back.setPixel(x, y, palette::CornerMagenta);
-        back.setPixel(x + inwardX, y, palette::CornerMagenta);
-        back.setPixel(x, y + inwardY, palette::CornerMagenta);
-    }
+    const double ratio = back.devicePixelRatio();
+    for (const Corner& corner : kCorners)
+        for (const QPoint& mark : kCornerMark) {
+            const Span across = DeviceSpan(mark.x(), ratio), down = DeviceSpan(mark.y(), ratio);
+            for (int i = across.from; i < across.to; ++i)
+                for (int j = down.from; j < down.to; ++j)
+                    back.setPixel(corner.right ? back.width() - 1 - i : i,
+                                  corner.bottom ? back.height() - 1 - j : j, palette::CornerMagenta);
+        }
 }
 
 }  // namespace
 
 QImage DrawBack(int design, double ratio) {
-    if (ratio != 1.0)
-        return EnlargedStandIn(DrawBack(design), ratio);
     if (design < 0 || design >= kBackCount)
         throw std::out_of_range("back " + std::to_string(design) + " is outside 0.." +
                                 std::to_string(kBackCount - 1));
-    QImage back(kCardSize, QImage::Format_RGB32);
+    QImage back = DenseImage(kCardSize, ratio, QImage::Format_RGB32);
     if (design == kDottedBack) {
         backs::PaintDottedBack(back);
         return back;

@@ -1,5 +1,8 @@
 #include <QRgb>
 
+#include <algorithm>
+#include <cmath>
+
 #include "designs.h"
 #include "raster/palette.h"
 #include "raster/pixel_rows.h"
@@ -8,56 +11,102 @@ namespace tolvane::backs {
 
 namespace {
 
-// The frame is a line this far in from the card's edge; the dots begin two
-// pixels further in.
+// In card pixels: the frame is a line this far in from the card's edge; the
+// dots begin two pixels further in.
 constexpr int kFrameInset = 2;
 constexpr int kDotsInset = kFrameInset + 2;
 
-// The field is a light grid of dots every other pixel each way. Across it
+// The field is a light grid of dots on every other cell each way. Across it
 // runs a net of diagonal bands that cross into diamonds, where the dots sit
 // as a checkerboard, twice as close, so the net shows darker. No two dots
-// ever share an edge.
-constexpr int kGridPitch = 2;
-constexpr int kDiamondPitch = 12;
+// ever share an edge. At 1x a cell is a card pixel; the band width and the
+// diamonds' pitch are in card pixels too.
 constexpr int kBandWidth = 3;
+constexpr int kDiamondPitch = 12;
+
+// The back's measures in device pixels, or in cells where said. The dots
+// are a texture finer than the card's pixels: at any density a cell is a
+// whole number of device pixels, one or two, so the lattice stays perfectly
+// even, as a halftone does, while the frame and the net keep their place on
+// the card.
+struct DotLayout {
+    int frameInset, frameWidth;
+    int cell;                 // a dot's side
+    int left, top;            // the first cell's corner
+    int columns, rows;        // cells in the field
+    int bandWidth, pitch;     // the net, in cells
+    int middleColumn, rowsAbove;  // the net's origin, in cells
+};
+
+int Rounded(double value) {
+    return static_cast<int>(std::lround(value));
+}
+
+DotLayout LayOutDots(int width, int height, double ratio) {
+    DotLayout layout{};
+    layout.frameInset = Rounded(kFrameInset * ratio);
+    layout.frameWidth = Rounded(ratio);
+    layout.cell = std::max(1, Rounded(ratio / 2));
+    const int inset = Rounded(kDotsInset * ratio);
+    // An odd number of columns, centred, so the back mirrors left to right
+    // with a grid dot in the first and last (to within a device pixel where
+    // the image's width and the cell's differ in parity); rows run from the
+    // top down.
+    const int fit = (width - 2 * inset) / layout.cell;
+    layout.columns = fit % 2 ? fit : fit - 1;
+    layout.left = (width - layout.columns * layout.cell) / 2;
+    layout.top = inset;
+    layout.rows = (height - 2 * inset) / layout.cell;
+    // The bands stay odd so each is centred on its line.
+    const double cellsToCard = ratio / layout.cell;
+    layout.bandWidth = 2 * Rounded((kBandWidth * cellsToCard - 1) / 2) + 1;
+    layout.pitch = Rounded(kDiamondPitch * cellsToCard);
+    layout.middleColumn = (layout.columns - 1) / 2;
+    layout.rowsAbove = layout.top / layout.cell;
+    return layout;
+}
 
 // Bands are centred on their lines so the net mirrors about the middle.
-bool InBand(int along) {
-    const int shifted = along + kBandWidth / 2;
-    return ((shifted % kDiamondPitch) + kDiamondPitch) % kDiamondPitch < kBandWidth;
+bool InBand(int along, const DotLayout& layout) {
+    const int shifted = along + layout.bandWidth / 2;
+    return ((shifted % layout.pitch) + layout.pitch) % layout.pitch < layout.bandWidth;
 }
 
-bool OnNet(int fromMiddle, int y) {
-    return InBand(fromMiddle + y) || InBand(fromMiddle - y);
+bool IsDot(int column, int row, const DotLayout& layout) {
+    if (column % 2 == 0 && row % 2 == 0)
+        return true;
+    const int fromMiddle = column - layout.middleColumn, down = row + layout.rowsAbove;
+    return (column + row) % 2 == 0 &&
+           (InBand(fromMiddle + down, layout) || InBand(fromMiddle - down, layout));
 }
 
-bool OnFrame(int x, int y, int width, int height) {
-    const bool inside = x >= kFrameInset && x < width - kFrameInset && y >= kFrameInset &&
-                        y < height - kFrameInset;
-    const bool edge = x == kFrameInset || x == width - 1 - kFrameInset || y == kFrameInset ||
-                      y == height - 1 - kFrameInset;
-    return inside && edge;
+bool OnFrame(int x, int y, int width, int height, const DotLayout& layout) {
+    const auto within = [x, y, width, height](int inset) {
+        return x >= inset && x < width - inset && y >= inset && y < height - inset;
+    };
+    return within(layout.frameInset) && !within(layout.frameInset + layout.frameWidth);
 }
 
-bool IsDot(int x, int y, int width, int height) {
-    const int gx = x - kDotsInset, gy = y - kDotsInset;
-    if (gx < 0 || gy < 0 || x >= width - kDotsInset || y >= height - kDotsInset)
-        return false;
-    const bool onGrid = gx % kGridPitch == 0 && gy % kGridPitch == 0;
-    const bool onChecker = (gx + gy) % 2 == 0;
-    return onGrid || (onChecker && OnNet(x - width / 2, y));
+// The cell a device pixel lies in along one axis, or -1 outside the field.
+int CellAt(int at, int first, int cells, int cell) {
+    const int offset = at - first;
+    return offset >= 0 && offset < cells * cell ? offset / cell : -1;
 }
 
 }  // namespace
 
 void PaintDottedBack(QImage& card) {
     const int width = card.width(), height = card.height();
+    const DotLayout layout = LayOutDots(width, height, card.devicePixelRatio());
     const auto rows = WritableRows(card);
     for (int y = 0; y < height; ++y) {
-        QRgb* row = rows[y];
-        for (int x = 0; x < width; ++x)
-            row[x] = OnFrame(x, y, width, height) || IsDot(x, y, width, height) ? palette::Black
-                                                                                 : palette::White;
+        QRgb* line = rows[y];
+        const int row = CellAt(y, layout.top, layout.rows, layout.cell);
+        for (int x = 0; x < width; ++x) {
+            const int column = CellAt(x, layout.left, layout.columns, layout.cell);
+            const bool dot = row >= 0 && column >= 0 && IsDot(column, row, layout);
+            line[x] = dot || OnFrame(x, y, width, height, layout) ? palette::Black : palette::White;
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
+#include <vector>
 
 #include "back_kit.h"
 #include "designs.h"
@@ -99,15 +100,74 @@ QRgb Shaded(QRgb colour, int amount) {
     return qRgb(channel(qRed(colour)), channel(qGreen(colour)), channel(qBlue(colour)));
 }
 
+// Where a device pixel lies in the tiling along one axis.
+struct TileSpot {
+    int tile;
+    int place;     // which of the tile's kTilePitch card pixels it stands for
+    qreal within;  // its centre's place across that card pixel's span, 0..1
+    qreal inset;   // its centre's distance from the nearer edge of the tile, in device pixels
+};
+
+// Each tile's edges are the card's, scaled and rounded to whole device
+// pixels, and so are the edges of the card pixels within it: tiles differ by
+// at most a device pixel and all tiles of one width look alike.
+std::vector<TileSpot> TileSpots(int deviceLength, qreal scale, qreal offset, int shift, int tiles) {
+    std::vector<TileSpot> spots(deviceLength);
+    const auto toDevice = [scale, offset](qreal at) {
+        return static_cast<int>(std::lround(at * scale + offset));
+    };
+    for (int tile = 0; tile < tiles; ++tile) {
+        const int start = toDevice(tile * kTilePitch - shift);
+        const int width = toDevice((tile + 1) * kTilePitch - shift) - start;
+        const auto placeStart = [&](int place) {
+            return start + static_cast<int>(std::lround(width * place / qreal(kTilePitch)));
+        };
+        const int groutStart = placeStart(kTilePitch - 1);
+        for (int place = 0; place < kTilePitch; ++place) {
+            const int from = placeStart(place), to = placeStart(place + 1);
+            for (int at = std::max(from, 0); at < std::min(to, deviceLength); ++at) {
+                const qreal centre = at + 0.5;
+                spots[at] = {tile, place, (centre - from) / (to - from),
+                             std::min(centre - start, groutStart - centre)};
+            }
+        }
+    }
+    return spots;
+}
+
 // Light catches each tile's top-left edge and its bottom-right lies in shade.
-QRgb TilePixel(QRgb tile, int x, int y) {
-    constexpr int kLastInTile = kTilePitch - 2;
-    if (x == kTilePitch - 1 || y == kTilePitch - 1)
-        return kGrout;
-    if (x == 0 || y == 0)
-        return Shaded(tile, 40);
-    if (x == kLastInTile || y == kLastInTile)
-        return Shaded(tile, -30);
+// Drawn finer than a card pixel, the two bevels meet on a mitre and the
+// tile's corners are rounded off; at 1x both fall between pixel centres and
+// the tile is as square as the card's pixels.
+constexpr qreal kTileRounding = 1.25;  // in card pixels
+
+enum class Facet { Grout, Light, Shade, Face };
+
+Facet TileFacet(const TileSpot& across, const TileSpot& down, qreal rounding) {
+    constexpr int kLit = 0, kShaded = kTilePitch - 2, kGroutPlace = kTilePitch - 1;
+    if (across.place == kGroutPlace || down.place == kGroutPlace)
+        return Facet::Grout;
+    const qreal inX = rounding - across.inset, inY = rounding - down.inset;
+    if (inX > 0 && inY > 0 && inX * inX + inY * inY > rounding * rounding)
+        return Facet::Grout;
+    const bool mitre = (across.place == kShaded && down.place == kLit) ||
+                       (across.place == kLit && down.place == kShaded);
+    if (mitre)
+        return across.within + down.within <= 1 ? Facet::Light : Facet::Shade;
+    if (across.place == kLit || down.place == kLit)
+        return Facet::Light;
+    if (across.place == kShaded || down.place == kShaded)
+        return Facet::Shade;
+    return Facet::Face;
+}
+
+QRgb TilePixel(QRgb tile, Facet facet) {
+    switch (facet) {
+    case Facet::Grout: return kGrout;
+    case Facet::Light: return Shaded(tile, 40);
+    case Facet::Shade: return Shaded(tile, -30);
+    case Facet::Face: return tile;
+    }
     return tile;
 }
 
@@ -205,27 +265,28 @@ void PaintRedSwirl(QImage& card) {
         painter.setBrush(QColor(kSwirlArmColours[arm]));
         painter.drawPolygon(SwirlArm(kCardCentre, arm * 2 * std::numbers::pi / kSwirlArms));
     }
-    painter.setPen(QPen(QColor(kSwirlArmColours[0]), 1.5));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(kCardArea.adjusted(3.5, 3.5, -3.5, -3.5));
+    painter.DrawFrame(kCardArea.adjusted(3.5, 3.5, -3.5, -3.5), 1.5, QColor(kSwirlArmColours[0]));
 }
 
 void PaintBlueMosaic(QImage& card) {
     // Shift the grid so the part tiles at opposite edges match.
     constexpr int left = (kTileColumns * kTilePitch - kCardSize.width()) / 2;
     constexpr int top = (kTileRows * kTilePitch - kCardSize.height()) / 2;
+    const CardPlacement placement = CardOnImage(card);
+    const std::vector<TileSpot> across =
+        TileSpots(card.width(), placement.scale, placement.offset.x(), left, kTileColumns);
+    const std::vector<TileSpot> down =
+        TileSpots(card.height(), placement.scale, placement.offset.y(), top, kTileRows);
+    const qreal rounding = kTileRounding * placement.scale;
     std::array<QRgb, kTileColumns> rowOfTiles{};
     const auto rows = WritableRows(card);
-    for (int y = 0; y < kCardSize.height(); ++y) {
+    for (int y = 0; y < card.height(); ++y) {
         QRgb* line = rows[y];
-        const int row = (y + top) / kTilePitch;
-        if (y == 0 || (y + top) % kTilePitch == 0)
+        if (y == 0 || down[y].tile != down[y - 1].tile)
             for (int column = 0; column < kTileColumns; ++column)
-                rowOfTiles[column] = TileColour(column, row, kTileColumns / 2, kTileRows / 2);
-        for (int x = 0; x < kCardSize.width(); ++x) {
-            const QRgb tile = rowOfTiles[(x + left) / kTilePitch];
-            line[x] = TilePixel(tile, (x + left) % kTilePitch, (y + top) % kTilePitch);
-        }
+                rowOfTiles[column] = TileColour(column, down[y].tile, kTileColumns / 2, kTileRows / 2);
+        for (int x = 0; x < card.width(); ++x)
+            line[x] = TilePixel(rowOfTiles[across[x].tile], TileFacet(across[x], down[y], rounding));
     }
 }
 

@@ -100,7 +100,7 @@ void PaintTrunk(QPainter& painter, const PalmTree& tree) {
     }
 }
 
-void PaintFrond(QPainter& painter, const PalmTree& tree, const Frond& frond) {
+void PaintFrond(SmoothPainter& painter, const PalmTree& tree, const Frond& frond) {
     const qreal length = frond.length * tree.size;
     const QPointF tip = Along(tree.crown, frond.angle, length) + QPointF(0, frond.droop * tree.size);
     const QPointF middle = Along(tree.crown, frond.angle, length * 0.55);
@@ -109,10 +109,10 @@ void PaintFrond(QPainter& painter, const PalmTree& tree, const Frond& frond) {
     leaf.quadTo(middle + normal, tip);
     leaf.quadTo(middle - normal * 0.8, tree.crown);
     painter.setBrush(LinearGradient(tree.crown, tip, {{0.0, QColor(0x1f6b2a)}, {1.0, QColor(0x4fb545)}}));
-    painter.drawPath(leaf);
+    painter.DrawInBands(leaf);
 }
 
-void PaintPalm(QPainter& painter, const PalmTree& tree) {
+void PaintPalm(SmoothPainter& painter, const PalmTree& tree) {
     PaintTrunk(painter, tree);
     for (const Frond& frond : kFronds)
         PaintFrond(painter, tree, frond);
@@ -179,14 +179,14 @@ void PaintEarth(QImage& card, QPainter& painter) {
     painter.setBrush(QColor(0x4c9a48));
     for (const Blob& land : kContinents)
         painter.drawEllipse(land.centre, land.rx, land.ry);
-    painter.setBrush(Faded(Qt::white, 0.8));
+    painter.setBrush(SeeThrough(Qt::white, 0.8));
     for (const Blob& cloud : kEarthClouds)
         painter.drawEllipse(cloud.centre, cloud.rx, cloud.ry);
     painter.restore();
 }
 
 // The astronaut is drawn around the middle of the suit's chest, in pixels.
-void PaintAstronaut(QPainter& painter, QPointF chest, qreal tiltDegrees) {
+void PaintAstronaut(SmoothPainter& painter, QPointF chest, qreal tiltDegrees) {
     painter.save();
     painter.translate(chest);
     painter.rotate(tiltDegrees);
@@ -230,7 +230,9 @@ void PaintAstronaut(QPainter& painter, QPointF chest, qreal tiltDegrees) {
     painter.drawEllipse(QPointF(0, -11), 8, 8);  // helmet
     painter.setBrush(LinearGradient({-4, -15}, {4, -7}, {{0.0, QColor(0xffd36b)}, {0.5, QColor(0xe09a2c)},
                                                           {1.0, QColor(0x7a4210)}}));
-    painter.drawEllipse(QPointF(0.5, -11), 5.6, 4.6);  // gold visor
+    QPainterPath visor;
+    visor.addEllipse(QPointF(0.5, -11), 5.6, 4.6);
+    painter.DrawInBands(visor);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Faded(Qt::white, 0.8));
     painter.drawEllipse(QPointF(-2, -13), 1.6, 1.0);  // glint
@@ -304,7 +306,7 @@ void PaintDesertDuneWithMoon(QImage& card) {
     litSide.cubicTo({26, 84}, {36, 70}, crest);
     painter.setBrush(LinearGradient({0, crest.y()}, {0, 96}, {{0.0, QColor(0xffc27a)}, {1.0, QColor(0xe0893f)}}));
     painter.drawPath(litSide);
-    painter.setPen(QPen(Faded(QColor(0xa65a2a), 0.6), 0.7));
+    painter.setPen(QPen(SeeThrough(QColor(0xa65a2a), 0.6), 0.7));
     painter.setBrush(Qt::NoBrush);
     for (qreal y : {76.0, 83.0, 90.0}) {
         QPainterPath ripple({32 + (y - 76) * -0.6, y});

@@ -138,8 +138,8 @@ void PaintPolkaDots(QImage& card) {
     constexpr qreal kSpacing = 16;
     constexpr qreal kRadius = 3;
     const QColor pale(0xffd08a);
-    for (int row = 0; row * kSpacing < card.height() + kSpacing; ++row)
-        for (qreal x = (row % 2) * kSpacing / 2 + 3; x < card.width() + kSpacing; x += kSpacing)
+    for (int row = 0; row * kSpacing < kCardArea.height() + kSpacing; ++row)
+        for (qreal x = (row % 2) * kSpacing / 2 + 3; x < kCardArea.width() + kSpacing; x += kSpacing)
             ShadeRound(card, {x, row * kSpacing + 4}, kRadius,
                        {{0.0, Faded(pale, 0.4)}, {0.7, Faded(pale, 0.4)}, {1.0, Faded(pale, 0.0)}});
 }
@@ -218,7 +218,7 @@ void PaintRacingCar(QPainter& painter, const RacingCar& car) {
     for (qreal y : {-5.0, -1.0, 3.0})
         painter.drawLine(QPointF(-31 - y, y), QPointF(-24, y));  // speed lines
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Faded(Qt::black, 0.25));
+    painter.setBrush(SeeThrough(Qt::black, 0.25));
     painter.drawEllipse(QPointF(1, 8.5), 23, 2.5);  // shadow on the grass
 
     const QColor body(car.body);
@@ -245,13 +245,13 @@ void PaintRacingCar(QPainter& painter, const RacingCar& car) {
     painter.restore();
 }
 
-void PaintFinishLine(QPainter& painter, int height) {
-    for (int row = 0; row * kFinishSquare < height; ++row)
+void PaintFinishLine(QPainter& painter) {
+    for (int row = 0; row * kFinishSquare < kCardSize.height(); ++row)
         for (int column = 0; column < kFinishColumns; ++column) {
             const QColor colour = (row + column) % 2 ? QColor(0x111111) : QColor(0xf6f6f6);
-            painter.fillRect(QRectF(kFinishLeft + column * kFinishSquare, row * kFinishSquare, kFinishSquare,
-                                    kFinishSquare),
-                             colour);
+            const QRectF square(kFinishLeft + column * kFinishSquare, row * kFinishSquare, kFinishSquare,
+                                kFinishSquare);
+            painter.fillRect(OnWholeDevicePixels(painter, square), colour);
         }
 }
 
@@ -312,7 +312,7 @@ void PaintToyFrog(QImage& card) {
 void PaintRacingCars(QImage& card) {
     SmoothPainter painter(&card);
     PaintMownGrass(painter);
-    PaintFinishLine(painter, card.height());
+    PaintFinishLine(painter);
     for (const RacingCar& car : kRacers)
         PaintRacingCar(painter, car);
 }

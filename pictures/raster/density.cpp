@@ -15,11 +15,4 @@ QImage DenseImage(QSize logical, double ratio, QImage::Format format) {
     return image;
 }
 
-QImage EnlargedStandIn(const QImage& picture, double ratio) {
-    QImage enlarged = picture.scaled(DenseImageSize(picture.size(), ratio), Qt::IgnoreAspectRatio,
-                                     Qt::FastTransformation);
-    enlarged.setDevicePixelRatio(ratio);
-    return enlarged;
-}
-
 }  // namespace tolvane

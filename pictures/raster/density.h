@@ -15,8 +15,4 @@ QSize DenseImageSize(QSize logical, double ratio);
 // Its pixels are not initialised.
 QImage DenseImage(QSize logical, double ratio, QImage::Format format);
 
-// Stand-in while a layer learns to draw at density: `picture` enlarged.
-// Never used for a finished layer.
-QImage EnlargedStandIn(const QImage& picture, double ratio);
-
 }  // namespace tolvane

@@ -1,6 +1,8 @@
 #include "picture_catalogue.h"
 
 #include <array>
+#include <cmath>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -44,6 +46,19 @@ constexpr std::array<const char*, kLastPicture - kLastFace> kSubjects{
     "a small red strip with a dial and two lamps, the yellow lamp lit",
 };
 
+constexpr double kLeastRatio = 1.0;
+constexpr double kGreatestRatio = 4.0;
+
+// Written in full, so a ratio just outside the range is not rounded into it.
+void CheckDevicePixelRatio(double ratio) {
+    if (std::isfinite(ratio) && ratio >= kLeastRatio && ratio <= kGreatestRatio)
+        return;
+    std::ostringstream message;
+    message.precision(17);
+    message << "device pixel ratio " << ratio << " is outside 1..4";
+    throw std::out_of_range(message.str());
+}
+
 }  // namespace
 
 void CheckPictureId(PictureId id) {
@@ -51,13 +66,14 @@ void CheckPictureId(PictureId id) {
         throw std::out_of_range("picture id " + std::to_string(id) + " is outside 1..74");
 }
 
-QImage FetchPicture(PictureId id) {
+QImage FetchPicture(PictureId id, double devicePixelRatio) {
     CheckPictureId(id);
+    CheckDevicePixelRatio(devicePixelRatio);
     if (id <= kLastFace)
-        return DrawFace(id);
+        return DrawFace(id, devicePixelRatio);
     if (id <= kLastBack)
-        return DrawBack(id - kFirstBack);
-    return DrawExtra(id - kFirstExtra);
+        return DrawBack(id - kFirstBack, devicePixelRatio);
+    return DrawExtra(id - kFirstExtra, devicePixelRatio);
 }
 
 QString PictureSubject(PictureId id) {

@@ -25,7 +25,13 @@ inline constexpr PictureId kLastBack = 65;
 // Throws std::out_of_range naming `id` unless it lies in 1..74.
 void CheckPictureId(PictureId id);
 
-QImage FetchPicture(PictureId id);
+// The picture `id` drawn for a screen with `devicePixelRatio` device pixels
+// to a logical pixel: a picture of w x h is lround(w * r) x lround(h * r)
+// device pixels with its devicePixelRatio() set to r, so Qt shows it at its
+// own logical size. At 1 it is the picture's own pixels.
+// Throws std::out_of_range naming `id` unless it lies in 1..74, and naming
+// the ratio unless it is a number from 1 to 4.
+QImage FetchPicture(PictureId id, double devicePixelRatio = 1.0);
 
 // What the picture shows, in a few plain words for a screen reader or a
 // tooltip: a face is its card's name ("A of Clubs"), any other picture its

@@ -7,6 +7,7 @@
 #include "card_geometry.h"
 #include "designs.h"
 #include "raster/palette.h"
+#include "raster/density.h"
 
 namespace tolvane {
 
@@ -42,7 +43,9 @@ void MarkCorners(QImage& back) {
 
 }  // namespace
 
-QImage DrawBack(int design) {
+QImage DrawBack(int design, double ratio) {
+    if (ratio != 1.0)
+        return EnlargedStandIn(DrawBack(design), ratio);
     if (design < 0 || design >= kBackCount)
         throw std::out_of_range("back " + std::to_string(design) + " is outside 0.." +
                                 std::to_string(kBackCount - 1));

@@ -7,6 +7,7 @@
 
 #include "placeholder_cards.h"
 #include "raster/pixel_map.h"
+#include "raster/density.h"
 
 namespace tolvane {
 
@@ -133,7 +134,9 @@ static_assert(kFirstSmallPicture + kSmallPictures.size() == kExtraCount);
 
 }  // namespace
 
-QImage DrawExtra(int extra) {
+QImage DrawExtra(int extra, double ratio) {
+    if (ratio != 1.0)
+        return EnlargedStandIn(DrawExtra(extra), ratio);
     if (extra < 0 || extra >= kExtraCount)
         throw std::out_of_range("extra picture " + std::to_string(extra) + " is outside 0.." +
                                 std::to_string(kExtraCount - 1));

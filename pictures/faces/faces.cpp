@@ -9,6 +9,7 @@
 #include "raster/stamp.h"
 #include "suit_shapes.h"
 #include "suit_stamps.h"
+#include "raster/density.h"
 
 namespace tolvane {
 
@@ -53,7 +54,9 @@ void DrawAcePip(QImage& card, Suit suit) {
 
 }  // namespace
 
-QImage DrawFace(int card) {
+QImage DrawFace(int card, double ratio) {
+    if (ratio != 1.0)
+        return EnlargedStandIn(DrawFace(card), ratio);
     const int rank = CardRank(card);
     const Suit suit = static_cast<Suit>(CardSuit(card));
     QImage face = BlankCard(SuitInk(suit));

@@ -16,9 +16,10 @@ constexpr int kApart = 24;
 
 // A block-by-block and a smooth enlargement of a picture part at its edges.
 // A picture drawn at density parts from each of them along its curved and
-// slanted edges, at a good share of as many pixels (a quarter or more,
-// where the drawings are sharp); an enlargement parts from itself nowhere.
-constexpr double kLeastApartPerEdge = 0.1;
+// slanted edges, at a share of as many pixels: a sixth or more on every
+// face, near a tenth on the mosaic back whose tiles are mostly straight
+// edges on whole pixels. An enlargement parts from itself nowhere.
+constexpr double kLeastApartPerEdge = 0.04;
 
 int ChannelDistance(QRgb a, QRgb b) {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),

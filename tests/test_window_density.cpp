@@ -1,0 +1,69 @@
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+#include "pictures/picture_catalogue.h"
+#include "window_fixture.h"
+
+// Runs with the window's scale at 2 on two screens, the second one half as
+// dense again: the window shows its pictures at 2 there, at 3 here.
+using namespace tolvane;
+
+namespace {
+
+QImage OnScreen(QWidget& box) {
+    return box.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// The box holds the picture drawn for `ratio`, at the picture's own size
+// in the window's pixels, and shows it one device pixel to one.
+void CheckShowsAt(ImageBox* box, PictureId id, double ratio) {
+    const QImage expected = FetchPicture(id, ratio);
+    QCOMPARE(box->Picture(), expected);
+    QCOMPARE(box->size(), FetchPicture(id).size());
+    QCOMPARE(OnScreen(*box), expected.convertToFormat(QImage::Format_ARGB32));
+}
+
+QScreen* ScreenNamed(const QString& name) {
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->name() == name)
+            return screen;
+    throw std::logic_error("no screen " + name.toStdString());
+}
+
+}  // namespace
+
+class TestWindowDensity : public QObject {
+    Q_OBJECT
+
+private slots:
+    void picturesDrawnForTheScreen();
+    void drawnAgainOnADenserScreen();
+};
+
+// The face of the first card, back 58 and the smaller picture 70.
+void TestWindowDensity::picturesDrawnForTheScreen() {
+    Shown shown;
+    QCOMPARE(shown.window.devicePixelRatioF(), 2.0);
+    shown.Selector("comBack")->SetSelectedIndex(58 - kFirstBack);
+    shown.Selector("comAll")->SetSelectedIndex(70 - kFirstPicture);
+    CheckShowsAt(shown.Box("imgCard"), shown.window.CurrentDeck().Item(1), 2);
+    CheckShowsAt(shown.Box("imgBack"), 58, 2);
+    CheckShowsAt(shown.Box("imgAll"), 70, 2);
+}
+
+void TestWindowDensity::drawnAgainOnADenserScreen() {
+    Shown shown;
+    const int card = shown.window.CurrentDeck().Item(1);
+    for (const auto& [screen, ratio] : {std::pair{"denser", 3.0}, std::pair{"ordinary", 2.0}}) {
+        shown.window.move(ScreenNamed(screen)->geometry().topLeft() + QPoint(20, 20));
+        QTRY_COMPARE(shown.window.screen()->name(), QString(screen));
+        QCOMPARE(shown.window.devicePixelRatioF(), ratio);
+        CheckShowsAt(shown.Box("imgCard"), card, ratio);
+        CheckShowsAt(shown.Box("imgBack"), kFirstBack, ratio);
+        CheckShowsAt(shown.Box("imgAll"), kFirstPicture, ratio);
+    }
+}
+
+QTEST_MAIN(TestWindowDensity)
+#include "test_window_density.moc"

@@ -46,9 +46,6 @@ constexpr std::array<const char*, kLastPicture - kLastFace> kSubjects{
     "a small red strip with a dial and two lamps, the yellow lamp lit",
 };
 
-constexpr double kLeastRatio = 1.0;
-constexpr double kGreatestRatio = 4.0;
-
 // The shortest text that reads back as exactly `ratio`: 0.99 reads "0.99",
 // yet a ratio just outside the range is not rounded into it.
 std::string ExactText(double ratio) {
@@ -58,7 +55,7 @@ std::string ExactText(double ratio) {
 }
 
 void CheckDevicePixelRatio(double ratio) {
-    if (std::isfinite(ratio) && ratio >= kLeastRatio && ratio <= kGreatestRatio)
+    if (std::isfinite(ratio) && ratio >= kLeastDevicePixelRatio && ratio <= kGreatestDevicePixelRatio)
         return;
     throw std::out_of_range("device pixel ratio " + ExactText(ratio) + " is outside 1..4");
 }

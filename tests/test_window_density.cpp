@@ -2,11 +2,17 @@
 #include <QTest>
 #include <QWindow>
 
+#include <stdexcept>
+#include <tuple>
+
 #include "pictures/picture_catalogue.h"
 #include "window_fixture.h"
 
-// Runs with the window's scale at 2 on two screens, the second one half as
-// dense again: the window shows its pictures at 2 there, at 3 here.
+// Runs with the window's scale at 2 on three screens: on the first the
+// window's pictures are drawn at 2, on one half as dense again at 3, and on
+// one a quarter as dense at 1, the least they are drawn at, which Qt then
+// shows at half size.
+
 using namespace tolvane;
 
 namespace {
@@ -38,7 +44,7 @@ class TestWindowDensity : public QObject {
 
 private slots:
     void picturesDrawnForTheScreen();
-    void drawnAgainOnADenserScreen();
+    void drawnAgainOnAnotherScreen();
 };
 
 // The face of the first card, back 58 and the smaller picture 70.
@@ -52,16 +58,22 @@ void TestWindowDensity::picturesDrawnForTheScreen() {
     CheckShowsAt(shown.Box("imgAll"), 70, 2);
 }
 
-void TestWindowDensity::drawnAgainOnADenserScreen() {
+void TestWindowDensity::drawnAgainOnAnotherScreen() {
     Shown shown;
     const int card = shown.window.CurrentDeck().Item(1);
-    for (const auto& [screen, ratio] : {std::pair{"denser", 3.0}, std::pair{"ordinary", 2.0}}) {
+    const std::tuple<const char*, double, double> moves[] = {
+        {"denser", 3, 3}, {"sparse", 0.5, 1}, {"ordinary", 2, 2}};
+    for (const auto& [screen, windowRatio, pictureRatio] : moves) {
         shown.window.move(ScreenNamed(screen)->geometry().topLeft() + QPoint(20, 20));
         QTRY_COMPARE(shown.window.screen()->name(), QString(screen));
-        QCOMPARE(shown.window.devicePixelRatioF(), ratio);
-        CheckShowsAt(shown.Box("imgCard"), card, ratio);
-        CheckShowsAt(shown.Box("imgBack"), kFirstBack, ratio);
-        CheckShowsAt(shown.Box("imgAll"), kFirstPicture, ratio);
+        QCOMPARE(shown.window.devicePixelRatioF(), windowRatio);
+        if (windowRatio != pictureRatio) {
+            QCOMPARE(shown.Box("imgCard")->Picture(), FetchPicture(card, pictureRatio));
+            continue;
+        }
+        CheckShowsAt(shown.Box("imgCard"), card, pictureRatio);
+        CheckShowsAt(shown.Box("imgBack"), kFirstBack, pictureRatio);
+        CheckShowsAt(shown.Box("imgAll"), kFirstPicture, pictureRatio);
     }
 }
 

@@ -10,8 +10,7 @@
 
 // Runs with the window's scale at 2 on three screens: on the first the
 // window's pictures are drawn at 2, on one half as dense again at 3, and on
-// one a quarter as dense at 1, the least they are drawn at, which Qt then
-// shows at half size.
+// one at 5 at 4, the most they are drawn at, which Qt then enlarges.
 
 using namespace tolvane;
 
@@ -62,7 +61,7 @@ void TestWindowDensity::drawnAgainOnAnotherScreen() {
     Shown shown;
     const int card = shown.window.CurrentDeck().Item(1);
     const std::tuple<const char*, double, double> moves[] = {
-        {"denser", 3, 3}, {"sparse", 0.5, 1}, {"ordinary", 2, 2}};
+        {"denser", 3, 3}, {"densest", 5, 4}, {"ordinary", 2, 2}};
     for (const auto& [screen, windowRatio, pictureRatio] : moves) {
         shown.window.move(ScreenNamed(screen)->geometry().topLeft() + QPoint(20, 20));
         QTRY_COMPARE(shown.window.screen()->name(), QString(screen));

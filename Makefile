@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc)
 # Developers and CI build everything, with warnings as errors.
 DEV_FLAGS  := -DBUILD_TESTING=ON -DTOLVANE_BUILD_TOOLS=ON -DTOLVANE_BUILD_BENCH=ON -DTOLVANE_WERROR=ON
 
-.PHONY: all deps build run test test-asan memcheck bench package package-check clean
+.PHONY: all deps build run test test-asan memcheck bench docs-images package package-check clean
 
 all: build
 
@@ -42,6 +42,17 @@ test-asan: deps
 # Times Tolvane against a bare Qt window with the same controls; reports only.
 bench: build
 	$(BUILD)/bench/tolvane_bench
+
+# The README's images of the pictures drawn for dense screens: a few
+# pictures from the sheet at 2, and the window at 125 %, 150 % and 200 %.
+# Remake them when a picture or the window changes, look at them, commit.
+DOCS_SHEET_IDS = 1,10,12,25,37,52,53,58,61,64
+docs-images: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/picture_sheet docs/pictures-2x-crop.png 2 $(DOCS_SHEET_IDS)
+	for scale in 1.25 1.5 2; do \
+	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale \
+	        $(BUILD)/tools/window_screenshot docs/window-$${scale}x.png || exit 1; \
+	done
 
 # The window shuffled 1,000 times and closed under valgrind: any invalid
 # read or write, or any block definitely lost, fails it.

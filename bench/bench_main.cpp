@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -68,18 +69,27 @@ StartupFigures MeasureStartup(const std::vector<std::string>& environment) {
     return {{Median(programMs), Median(baselineMs)}, {Median(programMiB), Median(baselineMiB)}};
 }
 
-// Each run is a fresh process, so nothing drawn or set up before is reused.
-double AllPicturesFromColdMilliseconds() {
-    std::vector<double> times;
-    for (int run = 0; run < kPictureRuns; ++run) {
-        FILE* child = popen(PICTURES_COLD_PATH, "r");
-        double milliseconds = 0;
-        if (!child || std::fscanf(child, "%lf", &milliseconds) != 1)
-            throw std::runtime_error("cannot run " PICTURES_COLD_PATH);
-        pclose(child);
-        times.push_back(milliseconds);
-    }
-    return Median(times);
+double PicturesFromColdMilliseconds(double ratio) {
+    const std::string command = std::string(PICTURES_COLD_PATH) + " " + std::to_string(ratio);
+    FILE* child = popen(command.c_str(), "r");
+    double milliseconds = 0;
+    if (!child || std::fscanf(child, "%lf", &milliseconds) != 1)
+        throw std::runtime_error("cannot run " + command);
+    pclose(child);
+    return milliseconds;
+}
+
+// Each run is a fresh process, so nothing drawn or set up before is reused;
+// the densities take turns, so all of them see the same machine.
+std::map<double, double> AllPicturesFromColdMilliseconds(const std::vector<double>& ratios) {
+    std::map<double, std::vector<double>> times;
+    for (int run = 0; run < kPictureRuns; ++run)
+        for (double ratio : ratios)
+            times[ratio].push_back(PicturesFromColdMilliseconds(ratio));
+    std::map<double, double> medians;
+    for (const auto& [ratio, runs] : times)
+        medians[ratio] = Median(runs);
+    return medians;
 }
 
 Comparison ShufflePressMicroseconds(tolvane::frmTolvane& window, BaselineWindow& baseline) {
@@ -107,8 +117,20 @@ Comparison SelectorChangeMicroseconds(tolvane::frmTolvane& window, BaselineWindo
 }
 
 void PrintRow(const char* figure, const Comparison& value, const char* target) {
-    std::printf("%-44s %10.3f %10.3f %7.2f   %s\n", figure, value.program, value.baseline,
+    std::printf("%-50s %10.3f %10.3f %7.2f   %s\n", figure, value.program, value.baseline,
                 value.baseline > 0 ? value.program / value.baseline : 0.0, target);
+}
+
+// Each density against the pictures drawn for an ordinary screen.
+void PrintPictures(const std::map<double, double>& milliseconds) {
+    const double ordinary = milliseconds.at(1.0);
+    std::printf("%-50s %10.3f %10s %7s   %s\n", "all 74 pictures drawn from cold (ms)", ordinary, "-", "-",
+                "<= 5 ms");
+    const std::pair<double, const char*> denser[] = {{2.0, "ratio <= 5"}, {3.0, "ratio <= 11"}};
+    for (const auto& [ratio, target] : denser) {
+        const std::string figure = "the same at density " + std::to_string(int(ratio)) + " (ms)";
+        PrintRow(figure.c_str(), {milliseconds.at(ratio), ordinary}, target);
+    }
 }
 
 void PrintStartup(const char* platform, const StartupFigures& figures) {
@@ -122,10 +144,14 @@ void PrintStartup(const char* platform, const StartupFigures& figures) {
 
 int main(int argc, char* argv[]) {
     const StartupFigures offscreen = MeasureStartup({"QT_QPA_PLATFORM=offscreen"});
+    const StartupFigures offscreenDense = MeasureStartup({"QT_QPA_PLATFORM=offscreen", "QT_SCALE_FACTOR=2"});
     XvfbServer xvfb;
     const bool haveX = !xvfb.display().empty();
     const StartupFigures x11 =
         haveX ? MeasureStartup({"QT_QPA_PLATFORM=xcb", "DISPLAY=" + xvfb.display()}) : StartupFigures{};
+    const StartupFigures x11Dense =
+        haveX ? MeasureStartup({"QT_QPA_PLATFORM=xcb", "DISPLAY=" + xvfb.display(), "QT_SCALE_FACTOR=2"})
+              : StartupFigures{};
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -133,21 +159,23 @@ int main(int argc, char* argv[]) {
     BaselineWindow baseline;
     window.show();
     baseline.show();
-    const double pictures = AllPicturesFromColdMilliseconds();
+    const std::map<double, double> pictures = AllPicturesFromColdMilliseconds({1, 2, 3});
     const Comparison shuffle = ShufflePressMicroseconds(window, baseline);
     const Comparison selector = SelectorChangeMicroseconds(window, baseline);
 
-    std::printf("%-44s %10s %10s %7s   %s\n", "figure (median)", "tolvane", "baseline", "ratio", "target");
+    std::printf("%-50s %10s %10s %7s   %s\n", "figure (median)", "tolvane", "baseline", "ratio", "target");
     PrintStartup("offscreen", offscreen);
-    if (haveX)
+    PrintStartup("offscreen at scale 2", offscreenDense);
+    if (haveX) {
         PrintStartup("Xvfb", x11);
-    else
+        PrintStartup("Xvfb at scale 2", x11Dense);
+    } else {
         std::printf("(Xvfb not found: no X11 figures)\n");
-    std::printf("%-44s %10.3f %10s %7s   %s\n", "all 74 pictures drawn from cold (ms)", pictures, "-", "-",
-                "<= 5 ms");
+    }
+    PrintPictures(pictures);
     PrintRow("Shuffle press (us)", shuffle, "program <= 1000 us");
     PrintRow("selector change showing a picture (us)", selector, "program <= 1000 us");
-    std::printf("(%d process runs each, %d picture runs, %d clicks each)\n", kProcessRuns, kPictureRuns,
-                kClickRuns);
+    std::printf("(%d process runs each, %d picture runs at each density, %d clicks each)\n", kProcessRuns,
+                kPictureRuns, kClickRuns);
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "picture_catalogue.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -46,17 +46,18 @@ constexpr std::array<const char*, kLastPicture - kLastFace> kSubjects{
     "a small red strip with a dial and two lamps, the yellow lamp lit",
 };
 
-constexpr double kLeastRatio = 1.0;
-constexpr double kGreatestRatio = 4.0;
+// The shortest text that reads back as exactly `ratio`: 0.99 reads "0.99",
+// yet a ratio just outside the range is not rounded into it.
+std::string ExactText(double ratio) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, ratio);
+    return std::string(text, written.ptr);
+}
 
-// Written in full, so a ratio just outside the range is not rounded into it.
 void CheckDevicePixelRatio(double ratio) {
-    if (std::isfinite(ratio) && ratio >= kLeastRatio && ratio <= kGreatestRatio)
+    if (std::isfinite(ratio) && ratio >= kLeastDevicePixelRatio && ratio <= kGreatestDevicePixelRatio)
         return;
-    std::ostringstream message;
-    message.precision(17);
-    message << "device pixel ratio " << ratio << " is outside 1..4";
-    throw std::out_of_range(message.str());
+    throw std::out_of_range("device pixel ratio " + ExactText(ratio) + " is outside 1..4");
 }
 
 }  // namespace

@@ -22,6 +22,10 @@ inline constexpr PictureId kLastPicture = 74;
 inline constexpr PictureId kFirstBack = 53;
 inline constexpr PictureId kLastBack = 65;
 
+// The densities pictures are drawn for, in device pixels to a logical pixel.
+inline constexpr double kLeastDevicePixelRatio = 1.0;
+inline constexpr double kGreatestDevicePixelRatio = 4.0;
+
 // Throws std::out_of_range naming `id` unless it lies in 1..74.
 void CheckPictureId(PictureId id);
 

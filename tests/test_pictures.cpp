@@ -3,8 +3,12 @@
 #include <QTest>
 
 #include <climits>
+#include <cmath>
+#include <functional>
+#include <limits>
 #include <set>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "picture_digests.h"
@@ -78,8 +82,8 @@ class TestPictures : public QObject {
 
 private slots:
     void everyPixelAsRecorded();
-    void badIdsThrow_data();
-    void badIdsThrow();
+    void badArgumentsThrow_data();
+    void badArgumentsThrow();
     void twoColourPictures_data();
     void twoColourPictures();
     void sixteenColourPictures_data();
@@ -137,23 +141,34 @@ void TestPictures::subjects() {
     QCOMPARE(int(told.size()), kLastPicture);
 }
 
-void TestPictures::badIdsThrow_data() {
+void TestPictures::badArgumentsThrow_data() {
     QTest::addColumn<int>("id");
-    QTest::newRow("0") << 0;
-    QTest::newRow("-1") << -1;
-    QTest::newRow("75") << 75;
-    QTest::newRow("INT_MIN") << INT_MIN;
-    QTest::newRow("INT_MAX") << INT_MAX;
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QString>("named");  // the word of the message that names the bad value
+    for (int id : {0, -1, 75, INT_MIN, INT_MAX})
+        QTest::addRow("id %d", id) << id << 1.0 << QString::number(id);
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, const char*> ratios[] = {
+        {0.99, "0.99"}, {4.01, "4.01"}, {0, "0"}, {-1, "-1"}, {std::nan(""), "nan"}, {inf, "inf"},
+        {-inf, "-inf"}, {std::nextafter(1.0, 0.0), "0.9999999999999999"},
+        {std::nextafter(4.0, 5.0), "4.000000000000001"}};
+    for (const auto& [ratio, text] : ratios)
+        QTest::addRow("ratio %s", text) << 1 << ratio << QString(text);
 }
 
-void TestPictures::badIdsThrow() {
+void TestPictures::badArgumentsThrow() {
     QFETCH(int, id);
-    for (auto call : {+[](int i) { (void)FetchPicture(i); }, +[](int i) { (void)PictureSubject(i); }}) {
+    QFETCH(double, ratio);
+    QFETCH(QString, named);
+    std::vector<std::function<void()>> calls{[&] { (void)FetchPicture(id, ratio); }};
+    if (ratio == 1.0)  // a bad id: its subject is refused too
+        calls.push_back([&] { (void)PictureSubject(id); });
+    for (const auto& call : calls) {
         try {
-            call(id);
+            call();
             QFAIL("no exception");
         } catch (const std::out_of_range& error) {
-            QVERIFY2(QString(error.what()).contains(QString::number(id)), error.what());
+            QVERIFY2(QString(error.what()).split(' ').contains(named), error.what());
         }
     }
 }

@@ -1,9 +1,10 @@
 // Developer tool: renders all of Tolvane's pictures into one labelled PNG,
 // first at their own size, then three times as big with every pixel kept
-// sharp. Usage: picture_sheet OUTPUT.png [RATIO] (run with
+// sharp. Usage: picture_sheet OUTPUT.png [RATIO [IDS]] (run with
 // QT_QPA_PLATFORM=offscreen). With a RATIO (1..4) the second section shows
 // the pictures as drawn for a screen of that density, one sheet pixel to a
-// device pixel.
+// device pixel. IDS, a comma-separated list such as 1,12,53, puts only
+// those pictures on the sheet, in that order.
 // `picture_sheet --digests FILE` instead rewrites the pictures' exact-pixel
 // digests (tests/picture_digests.txt) after a change to a picture is meant.
 
@@ -13,8 +14,8 @@
 #include <QPainter>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
-#include <iterator>
 
 #include "picture_digests.h"
 #include "pictures/picture_catalogue.h"
@@ -23,21 +24,28 @@ using namespace tolvane;
 
 namespace {
 
-constexpr int kColumns = 13;  // one suit to a row
+constexpr int kMostColumns = 13;  // one suit to a row
 constexpr int kPictureCount = kLastPicture - kFirstPicture + 1;
-constexpr int kRows = (kPictureCount + kColumns - 1) / kColumns;
 constexpr int kGap = 10;
 constexpr int kLabelHeight = 16;
 constexpr int kHeadingHeight = 24;
 constexpr double kSharpZoom = 3;
 constexpr QRgb kTableColour = 0xffb8c4b8;
 
-// One section of the sheet: every picture drawn at `ratio` and shown
-// `zoom` times its device size.
+// One section of the sheet: the pictures drawn at `ratio` and shown `zoom`
+// times their device size.
 struct Section {
     double ratio;
     double zoom;
     QString heading;
+};
+
+struct Sheet {
+    QList<PictureId> ids;
+    QList<Section> sections;
+
+    int Columns() const { return std::min<int>(kMostColumns, ids.size()); }
+    int Rows() const { return (ids.size() + kMostColumns - 1) / kMostColumns; }
 };
 
 QSize Scaled(QSize size, double factor) {
@@ -50,27 +58,27 @@ QSize CellSize(const Section& section) {
     return QSize(card.width() + kGap, card.height() + kLabelHeight + kGap);
 }
 
-int SectionHeight(const Section& section) {
-    return kHeadingHeight + kRows * CellSize(section).height();
+int SectionHeight(const Sheet& sheet, const Section& section) {
+    return kHeadingHeight + sheet.Rows() * CellSize(section).height();
 }
 
-QSize SheetSize(const QList<Section>& sections) {
+QSize SheetSize(const Sheet& sheet) {
     int height = kGap, width = 0;
-    for (const Section& section : sections) {
-        height += SectionHeight(section);
-        width = std::max(width, kColumns * CellSize(section).width() + kGap);
+    for (const Section& section : sheet.sections) {
+        height += SectionHeight(sheet, section);
+        width = std::max(width, sheet.Columns() * CellSize(section).width() + kGap);
     }
     return QSize(width, height);
 }
 
-void DrawSection(QPainter& painter, const Section& section, int top) {
+void DrawSection(QPainter& painter, const Sheet& sheet, const Section& section, int top) {
     const QSize cell = CellSize(section);
-    painter.drawText(QRect(kGap, top, kColumns * cell.width(), kHeadingHeight),
+    painter.drawText(QRect(kGap, top, sheet.Columns() * cell.width(), kHeadingHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, section.heading);
-    for (PictureId id = kFirstPicture; id <= kLastPicture; ++id) {
-        const int index = id - kFirstPicture;
-        const QPoint corner(kGap + index % kColumns * cell.width(),
-                            top + kHeadingHeight + index / kColumns * cell.height());
+    for (int index = 0; index < sheet.ids.size(); ++index) {
+        const PictureId id = sheet.ids[index];
+        const QPoint corner(kGap + index % kMostColumns * cell.width(),
+                            top + kHeadingHeight + index / kMostColumns * cell.height());
         QImage picture = FetchPicture(id, section.ratio);
         picture.setDevicePixelRatio(1);  // one sheet pixel to a device pixel
         picture = picture.scaled(Scaled(picture.size(), section.zoom), Qt::IgnoreAspectRatio,
@@ -81,15 +89,38 @@ void DrawSection(QPainter& painter, const Section& section, int top) {
     }
 }
 
-QList<Section> SheetSections(const QString& ratioArgument, bool* ok) {
-    const QString all = QString("All %1 pictures ").arg(kPictureCount);
-    QList<Section> sections{{1, 1, all + "at 1x"}};
+// All pictures, or those listed as "1,12,53"; empty if the list is not one.
+QList<PictureId> SheetIds(const QString& idsArgument) {
+    QList<PictureId> ids;
+    if (idsArgument.isEmpty()) {
+        for (PictureId id = kFirstPicture; id <= kLastPicture; ++id)
+            ids.append(id);
+        return ids;
+    }
+    for (const QString& text : idsArgument.split(',')) {
+        bool ok = false;
+        const PictureId id = text.toInt(&ok);
+        if (!ok || id < kFirstPicture || id > kLastPicture)
+            return {};
+        ids.append(id);
+    }
+    return ids;
+}
+
+// Empty if the ratio is not a number from 1 to 4.
+QList<Section> SheetSections(int pictureCount, const QString& ratioArgument) {
+    const QString pictures = pictureCount == kPictureCount ? QString("All %1 pictures ").arg(kPictureCount)
+                                                           : QString("Pictures ");
+    QList<Section> sections{{1, 1, pictures + "at 1x"}};
     if (ratioArgument.isEmpty()) {
-        sections.append({1, kSharpZoom, all + "at 3x, every pixel kept sharp"});
+        sections.append({1, kSharpZoom, pictures + "at 3x, every pixel kept sharp"});
         return sections;
     }
-    const double ratio = ratioArgument.toDouble(ok);
-    sections.append({ratio, 1, all + "drawn for a screen at " + ratioArgument + "x"});
+    bool ok = false;
+    const double ratio = ratioArgument.toDouble(&ok);
+    if (!ok || !(ratio >= 1 && ratio <= 4))
+        return {};
+    sections.append({ratio, 1, pictures + "drawn for a screen at " + ratioArgument + "x"});
     return sections;
 }
 
@@ -109,23 +140,27 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc == 3 && QString(argv[1]) == "--digests")
         return WriteDigests(argv[2]);
-    bool ok = true;
-    const QList<Section> sections = SheetSections(argc == 3 ? QString(argv[2]) : QString(), &ok);
-    if (argc < 2 || argc > 3 || !ok) {
-        QTextStream(stderr) << "usage: picture_sheet OUTPUT.png [RATIO] | picture_sheet --digests FILE\n";
+    Sheet sheet;
+    if (argc >= 2 && argc <= 4) {
+        sheet.ids = SheetIds(argc == 4 ? QString(argv[3]) : QString());
+        sheet.sections = SheetSections(sheet.ids.size(), argc >= 3 ? QString(argv[2]) : QString());
+    }
+    if (sheet.ids.isEmpty() || sheet.sections.isEmpty()) {
+        QTextStream(stderr)
+            << "usage: picture_sheet OUTPUT.png [RATIO [IDS]] | picture_sheet --digests FILE\n";
         return 2;
     }
-    QImage sheet(SheetSize(sections), QImage::Format_RGB32);
-    sheet.fill(kTableColour);
+    QImage image(SheetSize(sheet), QImage::Format_RGB32);
+    image.fill(kTableColour);
     {
-        QPainter painter(&sheet);
+        QPainter painter(&image);
         int top = kGap;
-        for (const Section& section : sections) {
-            DrawSection(painter, section, top);
-            top += SectionHeight(section);
+        for (const Section& section : sheet.sections) {
+            DrawSection(painter, sheet, section, top);
+            top += SectionHeight(sheet, section);
         }
     }
-    if (!sheet.save(argv[1])) {
+    if (!image.save(argv[1])) {
         QTextStream(stderr) << "could not write " << argv[1] << "\n";
         return 1;
     }

@@ -164,7 +164,7 @@ void frmTolvane::lstDeck_Click() {
     if (position <= 0)
         return;
     const int card = colDeck.Item(position);
-    imgCard->SetPicture(FetchPicture(card), PictureDescription(card));
+    imgCard->ShowPicture(card, PictureDescription(card));
 }
 
 void frmTolvane::comAll_Click() {
@@ -190,7 +190,7 @@ void frmTolvane::ShowChosenPicture(const EntrySelector& selector, ImageBox& box)
     if (index < 0)
         return;
     const PictureId id = selector.EntryData(index).toInt();
-    box.SetPicture(FetchPicture(id), PictureDescription(id));
+    box.ShowPicture(id, PictureDescription(id));
 }
 
 }  // namespace tolvane

@@ -3,13 +3,18 @@
 #include <QImage>
 #include <QLabel>
 
+#include "pictures/picture_catalogue.h"
+
 namespace tolvane {
 
-// A borderless area showing one picture at its own pixel size, top-left
-// corner at the box's top-left. The box takes the picture's size, so what a
-// smaller picture leaves uncovered shows the window behind. It never takes
-// keyboard focus. Being a label showing a picture, screen readers meet it as
-// an image, described by what it shows.
+// A borderless area showing one picture at its own size in the window's
+// pixels, top-left corner at the box's top-left. The box takes the
+// picture's size, so what a smaller picture leaves uncovered shows the
+// window behind. It never takes keyboard focus. Being a label showing a
+// picture, screen readers meet it as an image, described by what it shows.
+// The picture is drawn for the density of the screen the box is on, and
+// drawn again when that changes: the window moved to another screen, or the
+// screen's scale changed.
 class ImageBox final : public QLabel {
     Q_OBJECT
 
@@ -18,10 +23,18 @@ public:
 
     // `description` says what the picture shows: screen readers announce it
     // as soon as it changes, and the tooltip reads the same words.
-    void SetPicture(const QImage& picture, const QString& description);
-    const QImage& Picture() const;
+    void ShowPicture(PictureId id, const QString& description);
+    const QImage& Picture() const;  // as drawn for the screen
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void FetchForScreen();
+    void FollowScreen();
+
+    PictureId id_ = 0;  // 0 until a picture is shown
     QImage picture_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <QPixmap>
 
+#include "screen_density.h"
+
 namespace tolvane {
 
 PicturePreviews::PicturePreviews(QObject* parent) : QStyledItemDelegate(parent) {}
@@ -11,20 +13,23 @@ void PicturePreviews::initStyleOption(QStyleOptionViewItem* option, const QModel
     option->features |= QStyleOptionViewItem::HasDecoration;
     option->decorationSize = kPreviewBox;
     option->decorationAlignment = Qt::AlignCenter;
-    const qreal ratio = option->widget != nullptr ? option->widget->devicePixelRatioF() : 1.0;
+    const double ratio = option->widget != nullptr ? PictureRatioFor(*option->widget) : 1.0;
     option->icon = Preview(index.data(Qt::UserRole).toInt(), ratio);
 }
 
-QIcon PicturePreviews::Preview(PictureId id, qreal devicePixelRatio) const {
+QIcon PicturePreviews::Preview(PictureId id, double devicePixelRatio) const {
+    if (devicePixelRatio != previewsRatio_) {  // the popup is on a screen of another density
+        previews_.clear();
+        previewsRatio_ = devicePixelRatio;
+    }
     auto found = previews_.constFind(id);
     if (found != previews_.constEnd())
         return *found;
     const QSize box = kPreviewBox * devicePixelRatio;
-    QImage picture = FetchPicture(id);
+    // Drawn for the screen; a card then shrinks to fit.
+    QImage picture = FetchPicture(id, devicePixelRatio);
     if (picture.width() > box.width() || picture.height() > box.height())
         picture = picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    else
-        picture = picture.scaled(picture.size() * devicePixelRatio);  // whole pixels, no blur
     QPixmap pixmap = QPixmap::fromImage(picture);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     QIcon icon;

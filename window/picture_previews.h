@@ -10,8 +10,8 @@ namespace tolvane {
 
 // Draws a selector's popup entries with a small preview of the picture each
 // one stands for, beside its number. The entry's picture id is its item data.
-// Previews are drawn when the popup first needs them, not at start-up, and
-// kept.
+// Previews are drawn for the popup's screen when the popup first needs them,
+// not at start-up, and kept while it stays on a screen of that density.
 class PicturePreviews final : public QStyledItemDelegate {
 public:
     explicit PicturePreviews(QObject* parent);
@@ -24,9 +24,10 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
 private:
-    QIcon Preview(PictureId id, qreal devicePixelRatio) const;
+    QIcon Preview(PictureId id, double devicePixelRatio) const;
 
-    mutable QHash<PictureId, QIcon> previews_;
+    mutable QHash<PictureId, QIcon> previews_;  // drawn for previewsRatio_
+    mutable double previewsRatio_ = 0;
 };
 
 }  // namespace tolvane

@@ -1,0 +1,80 @@
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+#include <stdexcept>
+#include <tuple>
+
+#include "pictures/picture_catalogue.h"
+#include "window_fixture.h"
+
+// Runs with the window's scale at 2 on three screens: on the first the
+// window's pictures are drawn at 2, on one half as dense again at 3, and on
+// one at 5 at 4, the most they are drawn at, which Qt then enlarges.
+
+using namespace tolvane;
+
+namespace {
+
+QImage OnScreen(QWidget& box) {
+    return box.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// The box holds the picture drawn for `ratio`, at the picture's own size
+// in the window's pixels, and shows it one device pixel to one.
+void CheckShowsAt(ImageBox* box, PictureId id, double ratio) {
+    const QImage expected = FetchPicture(id, ratio);
+    QCOMPARE(box->Picture(), expected);
+    QCOMPARE(box->size(), FetchPicture(id).size());
+    QCOMPARE(OnScreen(*box), expected.convertToFormat(QImage::Format_ARGB32));
+}
+
+QScreen* ScreenNamed(const QString& name) {
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->name() == name)
+            return screen;
+    throw std::logic_error("no screen " + name.toStdString());
+}
+
+}  // namespace
+
+class TestWindowDensity : public QObject {
+    Q_OBJECT
+
+private slots:
+    void picturesDrawnForTheScreen();
+    void drawnAgainOnAnotherScreen();
+};
+
+// The face of the first card, back 58 and the smaller picture 70.
+void TestWindowDensity::picturesDrawnForTheScreen() {
+    Shown shown;
+    QCOMPARE(shown.window.devicePixelRatioF(), 2.0);
+    shown.Selector("comBack")->SetSelectedIndex(58 - kFirstBack);
+    shown.Selector("comAll")->SetSelectedIndex(70 - kFirstPicture);
+    CheckShowsAt(shown.Box("imgCard"), shown.window.CurrentDeck().Item(1), 2);
+    CheckShowsAt(shown.Box("imgBack"), 58, 2);
+    CheckShowsAt(shown.Box("imgAll"), 70, 2);
+}
+
+void TestWindowDensity::drawnAgainOnAnotherScreen() {
+    Shown shown;
+    const int card = shown.window.CurrentDeck().Item(1);
+    const std::tuple<const char*, double, double> moves[] = {
+        {"denser", 3, 3}, {"densest", 5, 4}, {"ordinary", 2, 2}};
+    for (const auto& [screen, windowRatio, pictureRatio] : moves) {
+        shown.window.move(ScreenNamed(screen)->geometry().topLeft() + QPoint(20, 20));
+        QTRY_COMPARE(shown.window.screen()->name(), QString(screen));
+        QCOMPARE(shown.window.devicePixelRatioF(), windowRatio);
+        if (windowRatio != pictureRatio) {
+            QCOMPARE(shown.Box("imgCard")->Picture(), FetchPicture(card, pictureRatio));
+            continue;
+        }
+        CheckShowsAt(shown.Box("imgCard"), card, pictureRatio);
+        CheckShowsAt(shown.Box("imgBack"), kFirstBack, pictureRatio);
+        CheckShowsAt(shown.Box("imgAll"), kFirstPicture, pictureRatio);
+    }
+}
+
+QTEST_MAIN(TestWindowDensity)
+#include "test_window_density.moc"

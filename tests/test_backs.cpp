@@ -11,6 +11,7 @@
 #include "pictures/backs/back_kit.h"
 #include "pictures/picture_catalogue.h"
 #include "pixel_counts.h"
+#include "ratio_rows.h"
 
 using namespace tolvane;
 
@@ -162,9 +163,7 @@ void TestBacks::dottedBackIsFramedAndMirrored() {
 }
 
 void TestBacks::dottedBackDotsEvenlySpaced_data() {
-    QTest::addColumn<double>("ratio");
-    for (double ratio : {1.0, 1.25, 1.5, 3.0})
-        QTest::addRow("%g", ratio) << ratio;
+    AddRatioRows({1.0, 1.25, 1.5, 3.0});
 }
 
 // Across the field, along every row and every column, each dot is as long

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "pictures/picture_catalogue.h"
+#include "ratio_rows.h"
 
 using namespace tolvane;
 
@@ -53,9 +54,7 @@ private slots:
 };
 
 void TestDensity::sizeFollowsTheRatio_data() {
-    QTest::addColumn<double>("ratio");
-    for (double ratio : {1.0, 1.25, 1.5, 2.0, 3.0})
-        QTest::addRow("%g", ratio) << ratio;
+    AddRatioRows({1.0, 1.25, 1.5, 2.0, 3.0});
 }
 
 // Rounded to the nearest device pixel, halves away from zero: a card at 1.5

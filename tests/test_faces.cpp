@@ -12,6 +12,7 @@
 #include "pictures/faces/glyphs.h"
 #include "pictures/faces/pip_layout.h"
 #include "pictures/faces/suit_shapes.h"
+#include "ratio_rows.h"
 
 using namespace tolvane;
 
@@ -126,9 +127,7 @@ void TestFaces::lowerPipsAreTheUpperOnesTurnedOver() {
 }
 
 void TestFaces::denseTwosAndTensAreTheirOwnTurn_data() {
-    QTest::addColumn<double>("ratio");
-    for (double ratio : {1.25, 1.5, 2.0, 3.0})
-        QTest::addRow("%g", ratio) << ratio;
+    AddRatioRows({1.25, 1.5, 2.0, 3.0});
 }
 
 void TestFaces::denseTwosAndTensAreTheirOwnTurn() {

@@ -8,6 +8,7 @@
 
 #include "pictures/raster/palette.h"
 #include "pictures/icon/program_icon.h"
+#include "picture_digests.h"
 #include "pixel_counts.h"
 
 using namespace tolvane;
@@ -74,6 +75,9 @@ private slots:
         QCOMPARE(image.pixel(qRound(2.0 * edge / 32), edge / 2), palette::Black);
         QCOMPARE(image.pixel(edge - 1, 0), qRgba(0, 0, 0, 0));
         QCOMPARE(ProgramIcon().pixmap(edge).toImage().convertToFormat(QImage::Format_ARGB32), image);
+        QFile file(PICTURE_DIGESTS_DIR "/" + QString(kIconDigestFile));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(ParseDigestTable(QString::fromLatin1(file.readAll()))[edge], ImageDigest(image));
     }
 
     // The files the build drew for the icon theme: one image a size, and

@@ -5,8 +5,9 @@
 // the pictures as drawn for a screen of that density, one sheet pixel to a
 // device pixel. IDS, a comma-separated list such as 1,12,53, puts only
 // those pictures on the sheet, in that order.
-// `picture_sheet --digests FILE` instead rewrites the pictures' exact-pixel
-// digests (tests/picture_digests.txt) after a change to a picture is meant.
+// `picture_sheet --digests FOLDER` instead rewrites the exact-pixel digests
+// of the pictures at each recorded density and of the icon's theme images
+// (tests/*_digests*.txt) after a change to a picture is meant.
 
 #include <QFile>
 #include <QGuiApplication>
@@ -124,22 +125,16 @@ QList<Section> SheetSections(int pictureCount, const QString& ratioArgument) {
     return sections;
 }
 
-int WriteDigests(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(PictureDigestTable().toLatin1()) < 0 || !file.flush()) {
-        QTextStream(stderr) << "could not write " << path << "\n";
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc == 3 && QString(argv[1]) == "--digests")
-        return WriteDigests(argv[2]);
+    if (argc == 3 && QString(argv[1]) == "--digests") {
+        if (WriteDigestTables(argv[2]))
+            return 0;
+        QTextStream(stderr) << "could not write the digests into " << argv[2] << "\n";
+        return 1;
+    }
     Sheet sheet;
     if (argc >= 2 && argc <= 4) {
         sheet.ids = SheetIds(argc == 4 ? QString(argv[3]) : QString());
@@ -147,7 +142,7 @@ int main(int argc, char** argv) {
     }
     if (sheet.ids.isEmpty() || sheet.sections.isEmpty()) {
         QTextStream(stderr)
-            << "usage: picture_sheet OUTPUT.png [RATIO [IDS]] | picture_sheet --digests FILE\n";
+            << "usage: picture_sheet OUTPUT.png [RATIO [IDS]] | picture_sheet --digests FOLDER\n";
         return 2;
     }
     QImage image(SheetSize(sheet), QImage::Format_RGB32);

@@ -4,6 +4,10 @@
 
 namespace tolvane {
 
+bool IsPixelForPixel(double ratio) {
+    return ratio == 1;
+}
+
 QSize DenseImageSize(QSize logical, double ratio) {
     return QSize(static_cast<int>(std::lround(logical.width() * ratio)),
                  static_cast<int>(std::lround(logical.height() * ratio)));

@@ -7,6 +7,11 @@
 // `ratio` device pixels to one logical pixel each way, 1 <= ratio <= 4.
 namespace tolvane {
 
+// Whether a picture at `ratio` is drawn as it has always been at one device
+// pixel to a logical pixel (the faces and extras from their pixel art)
+// rather than from its shapes at the device's density.
+bool IsPixelForPixel(double ratio);
+
 // lround(width * ratio) x lround(height * ratio).
 QSize DenseImageSize(QSize logical, double ratio);
 

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "back_kit.h"
 #include "card_geometry.h"
 #include "designs.h"
 #include "raster/palette.h"
@@ -43,7 +44,7 @@ QPoint FromCorner(const Corner& corner, QPoint inwards) {
 // Each marked card pixel covers the device pixels between its edges on the
 // back's grid.
 void MarkCorners(QImage& back) {
-    const DeviceGrid grid(kCardSize, back.devicePixelRatio());
+    const DeviceGrid grid = backs::CardGrid(back);
     for (const Corner& corner : kCorners)
         for (const QPoint& mark : kCornerMark) {
             const QRect pixels = grid.DeviceRect(QRect(FromCorner(corner, mark), QSize(1, 1)));

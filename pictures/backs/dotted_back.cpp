@@ -1,8 +1,7 @@
 #include <QRgb>
 
-#include <algorithm>
-#include <cmath>
 
+#include "back_kit.h"
 #include "card_geometry.h"
 #include "designs.h"
 #include "raster/device_grid.h"
@@ -40,10 +39,6 @@ struct DotLayout {
     int middleColumn, rowsAbove;  // the net's origin, in cells
 };
 
-int Rounded(double value) {
-    return static_cast<int>(std::lround(value));
-}
-
 // The card less `inset` card pixels all round.
 QRect Inside(int inset) {
     return QRect(QPoint(inset, inset), kCardSize - QSize(2 * inset, 2 * inset));
@@ -65,10 +60,11 @@ DotLayout LayOutDots(const DeviceGrid& grid) {
     layout.left = (grid.DeviceSize().width() - layout.columns * layout.cell) / 2;
     layout.top = field.top();
     layout.rows = field.height() / layout.cell;
-    // The bands stay odd so each is centred on its line.
-    const double cellsToCard = grid.Ratio() / layout.cell;
-    layout.bandWidth = 2 * Rounded((kBandWidth * cellsToCard - 1) / 2) + 1;
-    layout.pitch = Rounded(kDiamondPitch * cellsToCard);
+    // The net is measured in cells, as on a grid of its own; its bands stay
+    // odd so each is centred on its line.
+    const DeviceGrid cells(kCardSize, grid.Ratio() / layout.cell);
+    layout.bandWidth = cells.OddLineWidth(kBandWidth);
+    layout.pitch = cells.LineWidth(kDiamondPitch);
     layout.middleColumn = (layout.columns - 1) / 2;
     layout.rowsAbove = layout.top / layout.cell;
     return layout;
@@ -102,7 +98,7 @@ int CellAt(int at, int first, int cells, int cell) {
 
 void PaintDottedBack(QImage& card) {
     const int width = card.width(), height = card.height();
-    const DotLayout layout = LayOutDots(DeviceGrid(kCardSize, card.devicePixelRatio()));
+    const DotLayout layout = LayOutDots(CardGrid(card));
     const auto rows = WritableRows(card);
     for (int y = 0; y < height; ++y) {
         QRgb* line = rows[y];

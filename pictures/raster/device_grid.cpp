@@ -128,6 +128,10 @@ int DeviceGrid::LineWidth(double logicalWidth) const {
     return std::max(1, static_cast<int>(std::lround(logicalWidth * ratio_)));
 }
 
+int DeviceGrid::OddLineWidth(double logicalWidth) const {
+    return 2 * static_cast<int>(std::lround((logicalWidth * ratio_ - 1) / 2)) + 1;
+}
+
 double DeviceGrid::LineX(double x) const {
     return Across(*this).Line(x, LineWidth());
 }

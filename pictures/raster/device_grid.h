@@ -64,6 +64,10 @@ public:
     // is two device pixels wide.
     int LineWidth(double logicalWidth = 1) const;
 
+    // The same as the nearest odd number of device pixels, for a line that
+    // centres on a pixel's middle.
+    int OddLineWidth(double logicalWidth) const;
+
     // Where the middle of a line one logical pixel wide drawn along logical
     // pixel column `x` or row `y` goes, so that its edges fall on device
     // pixel edges.

@@ -1,6 +1,5 @@
 #include <QRgb>
 
-
 #include "back_kit.h"
 #include "card_geometry.h"
 #include "designs.h"

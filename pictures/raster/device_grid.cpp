@@ -1,7 +1,6 @@
 #include "device_grid.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -55,15 +54,9 @@ struct Axis {
     }
 };
 
-std::string Text(double value) {
-    char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, written.ptr);
-}
-
 double CheckedRatio(QSize logical, double ratio) {
     if (!std::isfinite(ratio) || ratio < 1)
-        throw std::invalid_argument("device pixel ratio " + Text(ratio) + " is not a number of at least 1");
+        throw std::invalid_argument("device pixel ratio " + RatioText(ratio) + " is not a number of at least 1");
     if (logical.isEmpty())
         throw std::invalid_argument("picture size " + std::to_string(logical.width()) + " x " +
                                     std::to_string(logical.height()) + " is empty");

@@ -1,7 +1,6 @@
 #include "picture_catalogue.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -10,6 +9,7 @@
 #include "deck/card.h"
 #include "extras/extras.h"
 #include "faces/faces.h"
+#include "raster/density.h"
 
 namespace tolvane {
 
@@ -46,18 +46,10 @@ constexpr std::array<const char*, kLastPicture - kLastFace> kSubjects{
     "a small red strip with a dial and two lamps, the yellow lamp lit",
 };
 
-// The shortest text that reads back as exactly `ratio`: 0.99 reads "0.99",
-// yet a ratio just outside the range is not rounded into it.
-std::string ExactText(double ratio) {
-    char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, ratio);
-    return std::string(text, written.ptr);
-}
-
 void CheckDevicePixelRatio(double ratio) {
     if (std::isfinite(ratio) && ratio >= kLeastDevicePixelRatio && ratio <= kGreatestDevicePixelRatio)
         return;
-    throw std::out_of_range("device pixel ratio " + ExactText(ratio) + " is outside 1..4");
+    throw std::out_of_range("device pixel ratio " + RatioText(ratio) + " is outside 1..4");
 }
 
 }  // namespace

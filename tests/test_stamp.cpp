@@ -11,6 +11,7 @@
 #include "pictures/faces/court_figures.h"
 #include "pictures/faces/faces.h"
 #include "pictures/faces/pip_layout.h"
+#include "pictures/raster/device_grid.h"
 #include "pictures/raster/pixel_map.h"
 #include "pictures/raster/stamp.h"
 #include "pictures/faces/suit_shapes.h"
@@ -55,6 +56,7 @@ private slots:
     void sharedSuitStampsMatchFreshOnes();
     void courtCardsComeOutAlikeInAnyOrder();
     void rowWritersRefuseEightBitPictures();
+    void deviceGridPlacesMirrorWise();
 };
 
 void TestStamp::stampPutsOnlyOpaquePixels_data() {
@@ -139,6 +141,22 @@ void TestStamp::rowWritersRefuseEightBitPictures() {
         QVERIFY2(card == untouched, name);
     }
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, (void)PipStamp(static_cast<Suit>(4)));
+}
+
+// A card at 1.5 is 107 x 144 device pixels. Edges, lines and boxes in the
+// far half land as the mirrors of their opposites, ties included, and a
+// centred box centres exactly; a picture of odd device height turns over
+// its middle row with its upper half.
+void TestStamp::deviceGridPlacesMirrorWise() {
+    const DeviceGrid card(kCardSize, 1.5);
+    QCOMPARE(card.DeviceRect(QRect(1, 1, 69, 94)), QRect(2, 2, 103, 140));
+    QCOMPARE(card.CentredBox(kCardCentre, QSize(31, 34)), QRect(30, 47, 47, 50));
+    QCOMPARE(card.BoxAt({35.5, 20}, QSize(3, 3)).top() + card.BoxAt({35.5, 76}, QSize(3, 3)).bottom(), 143);
+    QCOMPARE(QPointF(card.LineX(0), card.LineY(95)), QPointF(1, 143));
+    QCOMPARE(QPointF(card.LineX(70), card.LineY(0)), QPointF(106, 1));
+    QCOMPARE(QPoint(card.LineWidth(), card.BoxLength(1)), QPoint(2, 1));
+    QCOMPARE(DeviceGrid(QSize(14, 7), 1.5).UpperHalf(), QRect(0, 0, 21, 6));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, DeviceGrid(kCardSize, 0.5));
 }
 
 QTEST_APPLESS_MAIN(TestStamp)

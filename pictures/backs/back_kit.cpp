@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "raster/density.h"
 #include "raster/pixel_rows.h"
 
 namespace tolvane::backs {
@@ -36,36 +37,33 @@ QRgb Over(QRgb below, QRgb above) {
 
 }  // namespace
 
-CardPlacement CardOnImage(const QImage& card) {
-    const qreal scale = std::max(card.width() / kCardArea.width(), card.height() / kCardArea.height());
-    const QSizeF covered = kCardArea.size() * scale;
-    return {scale, QPointF(card.width() - covered.width(), card.height() - covered.height()) / 2};
+DeviceGrid CardGrid(const QImage& card) {
+    return DeviceGrid(kCardSize, card.devicePixelRatio());
 }
 
 void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
     const auto rows = WritableRows(card);
-    const CardPlacement placement = CardOnImage(card);
+    const DeviceGrid grid = CardGrid(card);
     // The gradient is sampled into a table by distance, two samples to a
     // device pixel of radius, so each pixel costs a square root and a blend.
     // At 1x a large round's table is coarser, as it always was; at density
     // the earth's thin rim of air needs every sample.
     constexpr int kMostSamplesAt1x = 64, kMostSamples = 1024;
-    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * placement.scale * 2)), 2,
-                                       placement.scale > 1 ? kMostSamples : kMostSamplesAt1x);
+    const int sampleCount = std::clamp(static_cast<int>(std::ceil(radius * grid.Ratio() * 2)), 2,
+                                       IsPixelForPixel(grid.Ratio()) ? kMostSamplesAt1x : kMostSamples);
     std::array<QRgb, kMostSamples + 1> samples;
     for (int i = 0; i <= sampleCount; ++i)
         samples[i] = ColourAt(stops, static_cast<qreal>(i) / sampleCount).rgba();
-    const QSizeF across(2 * radius * placement.scale, 2 * radius * placement.scale);
-    const QRect box = QRectF(placement.ToDevice(centre - QPointF(radius, radius)), across)
+    const QPointF reach(radius, radius);
+    const QRect box = QRectF(grid.ToDevice(centre - reach), grid.ToDevice(centre + reach))
                           .toAlignedRect()
                           .intersected(card.rect());
     // Each device pixel's centre, taken back to the card.
-    const qreal toCard = 1 / placement.scale;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         QRgb* row = rows[y];
-        const qreal dy = (y + 0.5 - placement.offset.y()) * toCard - centre.y();
+        const qreal dy = (y + 0.5) / grid.ScaleY() - centre.y();
         for (int x = box.left(); x <= box.right(); ++x) {
-            const qreal dx = (x + 0.5 - placement.offset.x()) * toCard - centre.x();
+            const qreal dx = (x + 0.5) / grid.ScaleX() - centre.x();
             const qreal distance = std::sqrt(dx * dx + dy * dy) / radius;
             if (distance < 1)
                 row[x] = Over(row[x], samples[static_cast<int>(distance * sampleCount)]);
@@ -100,14 +98,11 @@ QBrush SeeThrough(QColor colour, qreal opacity) {
 }
 
 SmoothPainter::SmoothPainter(QImage* card) : QPainter(card) {
-    // Qt already scales by the image's devicePixelRatio; add the fraction of
-    // a pixel that places the card as CardOnImage does.
-    const qreal ratio = card->devicePixelRatio();
-    const CardPlacement placement = CardOnImage(*card);
-    if (placement.scale != ratio || !placement.offset.isNull()) {
-        translate(placement.offset / ratio);
-        scale(placement.scale / ratio, placement.scale / ratio);
-    }
+    // Qt already scales by the image's devicePixelRatio; the card's grid
+    // stretches that by the fraction that fills the whole image.
+    const DeviceGrid grid = CardGrid(*card);
+    if (grid.ScaleX() != grid.Ratio() || grid.ScaleY() != grid.Ratio())
+        scale(grid.ScaleX() / grid.Ratio(), grid.ScaleY() / grid.Ratio());
     setRenderHint(QPainter::Antialiasing);
     setPen(Qt::NoPen);
 }
@@ -123,7 +118,7 @@ void SmoothPainter::DrawInBands(const QPainterPath& shape) {
     const QRect onDevice =
         toDevice.mapRect(shape.boundingRect().adjusted(-reach, -reach, reach, reach)).toAlignedRect();
     // At 1x the designs' shapes are small enough to be drawn whole.
-    if (device()->devicePixelRatio() == 1.0 || onDevice.height() <= kBandRows) {
+    if (IsPixelForPixel(device()->devicePixelRatio()) || onDevice.height() <= kBandRows) {
         drawPath(shape);
         return;
     }
@@ -141,7 +136,7 @@ void SmoothPainter::DrawInBands(const QPainterPath& shape) {
 }
 
 void SmoothPainter::DrawFrame(const QRectF& line, qreal width, const QColor& colour) {
-    if (device()->devicePixelRatio() == 1.0) {
+    if (IsPixelForPixel(device()->devicePixelRatio())) {
         save();
         setPen(QPen(colour, width));
         setBrush(Qt::NoBrush);

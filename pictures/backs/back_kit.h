@@ -12,6 +12,7 @@
 #include <initializer_list>
 
 #include "card_geometry.h"
+#include "raster/device_grid.h"
 
 // Shared tools of the back designs: the card's drawing area, gradients
 // built from colour tables, a painter set up for smooth shapes and a
@@ -20,23 +21,13 @@
 // A design paints a card image of DenseImage(kCardSize, ratio): shapes are
 // described in card pixels and a SmoothPainter draws them at the image's
 // density; code that sets pixels itself works in device pixels, mapping
-// them to the card through CardOnImage.
+// them to the card through the card's grid.
 namespace tolvane::backs {
 
 inline constexpr QRectF kCardArea{0.0, 0.0, kCardSize.width(), kCardSize.height()};
 
-// Where the card's pixels lie on a card image. The image's size is rounded
-// (107 x 144 device pixels for 71 x 96 card pixels at 1.5), so the card is
-// scaled alike both ways by the least that covers the whole image, and
-// centred: a fraction of a device pixel at two opposite edges falls outside.
-struct CardPlacement {
-    qreal scale;     // device pixels to a card pixel
-    QPointF offset;  // where the card's top-left corner lies, in device pixels
-
-    QPointF ToDevice(QPointF onCard) const { return onCard * scale + offset; }
-};
-
-CardPlacement CardOnImage(const QImage& card);
+// Where the card's pixels lie on a card image drawn at its devicePixelRatio.
+DeviceGrid CardGrid(const QImage& card);
 
 struct ColourStop {
     qreal at;  // 0 at the gradient's start, 1 at its end

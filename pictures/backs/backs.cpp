@@ -1,14 +1,15 @@
 #include "backs.h"
 
 #include <array>
-#include <cmath>
 #include <stdexcept>
 #include <string>
 
+#include "back_kit.h"
 #include "card_geometry.h"
 #include "designs.h"
 #include "raster/palette.h"
 #include "raster/density.h"
+#include "raster/device_grid.h"
 
 namespace tolvane {
 
@@ -34,26 +35,22 @@ constexpr std::array<Corner, 4> kCorners = {{{false, false}, {true, false}, {fal
 // pixel and its neighbours along the two edges.
 constexpr std::array<QPoint, 3> kCornerMark = {{{0, 0}, {1, 0}, {0, 1}}};
 
-// The device pixels of the card pixel `inwards` from an edge, its own edges
-// rounded to whole device pixels.
-struct Span {
-    int from, to;
-};
-
-Span DeviceSpan(int inwards, double ratio) {
-    const auto rounded = [](double at) { return static_cast<int>(std::lround(at)); };
-    return {rounded(inwards * ratio), rounded((inwards + 1) * ratio)};
+// The card pixel `inwards` from a corner.
+QPoint FromCorner(const Corner& corner, QPoint inwards) {
+    return QPoint(corner.right ? kCardSize.width() - 1 - inwards.x() : inwards.x(),
+                  corner.bottom ? kCardSize.height() - 1 - inwards.y() : inwards.y());
 }
 
+// Each marked card pixel covers the device pixels between its edges on the
+// back's grid.
 void MarkCorners(QImage& back) {
-    const double ratio = back.devicePixelRatio();
+    const DeviceGrid grid = backs::CardGrid(back);
     for (const Corner& corner : kCorners)
         for (const QPoint& mark : kCornerMark) {
-            const Span across = DeviceSpan(mark.x(), ratio), down = DeviceSpan(mark.y(), ratio);
-            for (int i = across.from; i < across.to; ++i)
-                for (int j = down.from; j < down.to; ++j)
-                    back.setPixel(corner.right ? back.width() - 1 - i : i,
-                                  corner.bottom ? back.height() - 1 - j : j, palette::CornerMagenta);
+            const QRect pixels = grid.DeviceRect(QRect(FromCorner(corner, mark), QSize(1, 1)));
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+                for (int x = pixels.left(); x <= pixels.right(); ++x)
+                    back.setPixel(x, y, palette::CornerMagenta);
         }
 }
 

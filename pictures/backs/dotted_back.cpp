@@ -1,9 +1,9 @@
 #include <QRgb>
 
-#include <algorithm>
-#include <cmath>
-
+#include "back_kit.h"
+#include "card_geometry.h"
 #include "designs.h"
+#include "raster/device_grid.h"
 #include "raster/palette.h"
 #include "raster/pixel_rows.h"
 
@@ -30,7 +30,7 @@ constexpr int kDiamondPitch = 12;
 // even, as a halftone does, while the frame and the net keep their place on
 // the card.
 struct DotLayout {
-    int frameInset, frameWidth;
+    QRect frame, insideFrame;  // the frame's outer and inner edges
     int cell;                 // a dot's side
     int left, top;            // the first cell's corner
     int columns, rows;        // cells in the field
@@ -38,29 +38,32 @@ struct DotLayout {
     int middleColumn, rowsAbove;  // the net's origin, in cells
 };
 
-int Rounded(double value) {
-    return static_cast<int>(std::lround(value));
+// The card less `inset` card pixels all round.
+QRect Inside(int inset) {
+    return QRect(QPoint(inset, inset), kCardSize - QSize(2 * inset, 2 * inset));
 }
 
-DotLayout LayOutDots(int width, int height, double ratio) {
+DotLayout LayOutDots(const DeviceGrid& grid) {
     DotLayout layout{};
-    layout.frameInset = Rounded(kFrameInset * ratio);
-    layout.frameWidth = Rounded(ratio);
-    layout.cell = std::max(1, Rounded(ratio / 2));
-    const int inset = Rounded(kDotsInset * ratio);
+    layout.frame = grid.DeviceRect(Inside(kFrameInset));
+    const int line = grid.LineWidth();
+    layout.insideFrame = layout.frame.adjusted(line, line, -line, -line);
+    layout.cell = grid.LineWidth(0.5);
+    const QRect field = grid.DeviceRect(Inside(kDotsInset));
     // An odd number of columns, centred, so the back mirrors left to right
     // with a grid dot in the first and last (to within a device pixel where
     // the image's width and the cell's differ in parity); rows run from the
     // top down.
-    const int fit = (width - 2 * inset) / layout.cell;
+    const int fit = field.width() / layout.cell;
     layout.columns = fit % 2 ? fit : fit - 1;
-    layout.left = (width - layout.columns * layout.cell) / 2;
-    layout.top = inset;
-    layout.rows = (height - 2 * inset) / layout.cell;
-    // The bands stay odd so each is centred on its line.
-    const double cellsToCard = ratio / layout.cell;
-    layout.bandWidth = 2 * Rounded((kBandWidth * cellsToCard - 1) / 2) + 1;
-    layout.pitch = Rounded(kDiamondPitch * cellsToCard);
+    layout.left = (grid.DeviceSize().width() - layout.columns * layout.cell) / 2;
+    layout.top = field.top();
+    layout.rows = field.height() / layout.cell;
+    // The net is measured in cells, as on a grid of its own; its bands stay
+    // odd so each is centred on its line.
+    const DeviceGrid cells(kCardSize, grid.Ratio() / layout.cell);
+    layout.bandWidth = cells.OddLineWidth(kBandWidth);
+    layout.pitch = cells.LineWidth(kDiamondPitch);
     layout.middleColumn = (layout.columns - 1) / 2;
     layout.rowsAbove = layout.top / layout.cell;
     return layout;
@@ -80,11 +83,8 @@ bool IsDot(int column, int row, const DotLayout& layout) {
            (InBand(fromMiddle + down, layout) || InBand(fromMiddle - down, layout));
 }
 
-bool OnFrame(int x, int y, int width, int height, const DotLayout& layout) {
-    const auto within = [x, y, width, height](int inset) {
-        return x >= inset && x < width - inset && y >= inset && y < height - inset;
-    };
-    return within(layout.frameInset) && !within(layout.frameInset + layout.frameWidth);
+bool OnFrame(QPoint at, const DotLayout& layout) {
+    return layout.frame.contains(at) && !layout.insideFrame.contains(at);
 }
 
 // The cell a device pixel lies in along one axis, or -1 outside the field.
@@ -97,7 +97,7 @@ int CellAt(int at, int first, int cells, int cell) {
 
 void PaintDottedBack(QImage& card) {
     const int width = card.width(), height = card.height();
-    const DotLayout layout = LayOutDots(width, height, card.devicePixelRatio());
+    const DotLayout layout = LayOutDots(CardGrid(card));
     const auto rows = WritableRows(card);
     for (int y = 0; y < height; ++y) {
         QRgb* line = rows[y];
@@ -105,7 +105,7 @@ void PaintDottedBack(QImage& card) {
         for (int x = 0; x < width; ++x) {
             const int column = CellAt(x, layout.left, layout.columns, layout.cell);
             const bool dot = row >= 0 && column >= 0 && IsDot(column, row, layout);
-            line[x] = dot || OnFrame(x, y, width, height, layout) ? palette::Black : palette::White;
+            line[x] = dot || OnFrame(QPoint(x, y), layout) ? palette::Black : palette::White;
         }
     }
 }

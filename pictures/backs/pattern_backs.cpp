@@ -108,14 +108,12 @@ struct TileSpot {
     qreal inset;   // its centre's distance from the nearer edge of the tile, in device pixels
 };
 
-// Each tile's edges are the card's, scaled and rounded to whole device
-// pixels, and so are the edges of the card pixels within it: tiles differ by
+// Each tile's edges are the card's on its grid (`toDevice`), and the edges
+// of the card pixels within it are whole device pixels too: tiles differ by
 // at most a device pixel and all tiles of one width look alike.
-std::vector<TileSpot> TileSpots(int deviceLength, qreal scale, qreal offset, int shift, int tiles) {
+template <typename ToDevice>
+std::vector<TileSpot> TileSpots(int deviceLength, ToDevice toDevice, int shift, int tiles) {
     std::vector<TileSpot> spots(deviceLength);
-    const auto toDevice = [scale, offset](qreal at) {
-        return static_cast<int>(std::lround(at * scale + offset));
-    };
     for (int tile = 0; tile < tiles; ++tile) {
         const int start = toDevice(tile * kTilePitch - shift);
         const int width = toDevice((tile + 1) * kTilePitch - shift) - start;
@@ -272,12 +270,12 @@ void PaintBlueMosaic(QImage& card) {
     // Shift the grid so the part tiles at opposite edges match.
     constexpr int left = (kTileColumns * kTilePitch - kCardSize.width()) / 2;
     constexpr int top = (kTileRows * kTilePitch - kCardSize.height()) / 2;
-    const CardPlacement placement = CardOnImage(card);
+    const DeviceGrid grid = CardGrid(card);
     const std::vector<TileSpot> across =
-        TileSpots(card.width(), placement.scale, placement.offset.x(), left, kTileColumns);
+        TileSpots(card.width(), [&grid](int at) { return grid.EdgeX(at); }, left, kTileColumns);
     const std::vector<TileSpot> down =
-        TileSpots(card.height(), placement.scale, placement.offset.y(), top, kTileRows);
-    const qreal rounding = kTileRounding * placement.scale;
+        TileSpots(card.height(), [&grid](int at) { return grid.EdgeY(at); }, top, kTileRows);
+    const qreal rounding = kTileRounding * grid.Ratio();
     std::array<QRgb, kTileColumns> rowOfTiles{};
     const auto rows = WritableRows(card);
     for (int y = 0; y < card.height(); ++y) {

@@ -1,7 +1,6 @@
 #include "dense_canvas.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "raster/density.h"
 #include "raster/palette.h"
@@ -19,28 +18,31 @@ void AddInset(QPainterPath& path, const QRectF& outer, double radius, double ins
 }  // namespace
 
 DenseCanvas::DenseCanvas(QSize logical, double ratio)
-    : ratio_(ratio),
-      toDevice_(QTransform::fromScale(ratio, ratio)),
+    : grid_(logical, ratio),
+      toDevice_(grid_.ToDevice()),
       image_(DenseImage(logical, ratio, QImage::Format_RGB32)),
-      lineWidth_(std::max(1.0, static_cast<double>(std::lround(ratio))) / ratio) {
-    bounds_ = QRectF(0, 0, image_.width() / ratio, image_.height() / ratio);
+      lineWidth_(grid_.LineWidth() / ratio) {
     image_.fill(palette::White);
     image_.setDevicePixelRatio(1);  // the painter works in device pixels
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::Antialiasing);
 }
 
-double DenseCanvas::Snap(double logical) const {
-    return std::round(logical * ratio_) / ratio_;
+QPointF DenseCanvas::Snap(QPointF logical) const {
+    return grid_.ToLogical(QPointF(grid_.EdgeX(logical.x()), grid_.EdgeY(logical.y())));
 }
 
 QRectF DenseCanvas::Snap(const QRectF& logical) const {
-    return QRectF(QPointF(Snap(logical.left()), Snap(logical.top())),
-                  QPointF(Snap(logical.right()), Snap(logical.bottom())));
+    return QRectF(Snap(logical.topLeft()), Snap(logical.bottomRight()));
+}
+
+QRectF DenseCanvas::FromDevice(const QRect& device) const {
+    const QRectF area(device);
+    return QRectF(grid_.ToLogical(area.topLeft()), grid_.ToLogical(area.bottomRight()));
 }
 
 double DenseCanvas::WholePixels(double logical) const {
-    return std::max(1.0, std::ceil(logical * ratio_ - 0.5)) / ratio_;
+    return grid_.BoxLength(logical) / grid_.Ratio();
 }
 
 void DenseCanvas::Fill(const QPainterPath& shape, QRgb colour) {
@@ -51,7 +53,7 @@ void DenseCanvas::Fill(const QPainterPath& shape, QRgb colour) {
 
 void DenseCanvas::Stroke(const QPainterPath& path, QRgb colour, double width, Qt::PenCapStyle cap,
                          Qt::PenJoinStyle join) {
-    painter_.setPen(QPen(QColor(colour), width * ratio_, Qt::SolidLine, cap, join));
+    painter_.setPen(QPen(QColor(colour), width * grid_.Ratio(), Qt::SolidLine, cap, join));
     painter_.setBrush(Qt::NoBrush);
     painter_.drawPath(toDevice_.map(path));
 }
@@ -75,11 +77,9 @@ void DenseCanvas::Slab(const QRectF& outer, double radius, QRgb edge, QRgb fill)
 }
 
 void DenseCanvas::Box(const QRectF& logical, double radius, QRgb colour) {
-    const QSizeF size(WholePixels(logical.width()), WholePixels(logical.height()));
-    const QPointF centre = logical.center();
-    const QRectF box(QPointF(Snap(centre.x() - size.width() / 2), Snap(centre.y() - size.height() / 2)),
-                     size);
-    const double onePixel = 1 / ratio_;
+    const QSize size(grid_.BoxLength(logical.width()), grid_.BoxLength(logical.height()));
+    const QRectF box = FromDevice(grid_.BoxAt(logical.center(), size));
+    const double onePixel = 1 / grid_.Ratio();
     const double rounding =
         std::clamp((std::min(box.width(), box.height()) - onePixel) / 2, 0.0, radius);
     QPainterPath shape;
@@ -89,7 +89,7 @@ void DenseCanvas::Box(const QRectF& logical, double radius, QRgb colour) {
 
 QImage DenseCanvas::Finish() {
     painter_.end();
-    image_.setDevicePixelRatio(ratio_);
+    image_.setDevicePixelRatio(grid_.Ratio());
     return image_;
 }
 

@@ -10,27 +10,35 @@
 
 #include <algorithm>
 
+#include "raster/device_grid.h"
+
 namespace tolvane {
 
 // Where the extras are drawn above one device pixel to a picture pixel: an
 // image of the screen's device pixels, white to start with, taking shapes
-// in picture (logical) pixel coordinates and drawing them antialiased.
-// Straight edges are snapped to whole device pixels so they stay sharp at
-// fractional ratios; curves and slants are left to the antialiasing.
+// in picture (logical) pixel coordinates, placed by the picture's grid, and
+// drawing them antialiased. Straight edges are snapped to whole device
+// pixels so they stay sharp at fractional ratios; curves and slants are
+// left to the antialiasing.
 class DenseCanvas {
 public:
     DenseCanvas(QSize logical, double ratio);
 
-    // The whole picture in logical pixels: lround(w * r) / r wide, which is
-    // a little more or less than w at some ratios.
-    QRectF Bounds() const { return bounds_; }
+    // The whole picture in logical pixels.
+    QRectF Bounds() const { return QRectF(QPointF(0, 0), grid_.LogicalSize()); }
 
-    // A logical coordinate moved to the nearest edge between device pixels.
-    double Snap(double logical) const;
+    // A logical point or rectangle moved to the nearest edges between
+    // device pixels.
+    QPointF Snap(QPointF logical) const;
     QRectF Snap(const QRectF& logical) const;
 
-    // `logical` pixels as the nearest whole number of device pixels, never
-    // less than one, a half rounded down; in logical pixels.
+    const DeviceGrid& Grid() const { return grid_; }
+
+    // Device pixels back in logical ones, for shapes laid out on the grid.
+    QRectF FromDevice(const QRect& device) const;
+
+    // `logical` pixels as a whole number of device pixels, as
+    // DeviceGrid::BoxLength; in logical pixels, for a stroke's width.
     double WholePixels(double logical) const;
 
     // How thick a line one picture pixel wide is drawn: a whole number of
@@ -67,13 +75,12 @@ public:
     QImage Finish();
 
 private:
-    double ratio_;
+    DeviceGrid grid_;
     // Shapes are taken to device pixels here rather than by the painter:
     // QPainter fills an antialiased curve under a scale at about twice the cost.
     QTransform toDevice_;
     QImage image_;
     QPainter painter_;
-    QRectF bounds_;
     double lineWidth_;
 };
 

@@ -8,6 +8,7 @@
 
 #include "card_geometry.h"
 #include "dense_canvas.h"
+#include "raster/density.h"
 #include "raster/palette.h"
 #include "raster/pixel_rows.h"
 
@@ -130,7 +131,7 @@ QImage DenseCardMarkedWith(const Mark& mark, double ratio) {
 }
 
 QImage PlaceholderCard(const Mark& mark, double ratio) {
-    return ratio == 1 ? CardMarkedWith(mark) : DenseCardMarkedWith(mark, ratio);
+    return IsPixelForPixel(ratio) ? CardMarkedWith(mark) : DenseCardMarkedWith(mark, ratio);
 }
 
 }  // namespace

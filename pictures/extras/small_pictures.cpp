@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <string_view>
 
 #include "dense_canvas.h"
+#include "raster/density.h"
 #include "raster/palette.h"
 #include "raster/pixel_map.h"
 
@@ -71,16 +71,15 @@ constexpr QRectF kHeartBox(25, 16, 5, 4);
 // the nearest whole size, a half rounded down so that the yellow margin
 // around the checks stays.
 void DrawChecks(DenseCanvas& canvas, const QRectF& card) {
-    const double side = canvas.WholePixels(kCheckSide);
-    const QSizeF grid(kCheckColumns * side, kCheckRows * side);
-    const QPointF topLeft(canvas.Snap(card.center().x() - grid.width() / 2),
-                          canvas.Snap(card.center().y() - grid.height() / 2));
+    const int side = canvas.Grid().BoxLength(kCheckSide);
+    const QRect checks = canvas.Grid().BoxAt(card.center(), QSize(kCheckColumns * side, kCheckRows * side));
     QPainterPath red;
     for (int row = 0; row < kCheckRows; ++row)
         for (int column = row % 2; column < kCheckColumns; column += 2)
-            red.addRect(QRectF(topLeft + QPointF(column * side, row * side), QSizeF(side, side)));
+            red.addRect(canvas.FromDevice(
+                QRect(checks.topLeft() + QPoint(column * side, row * side), QSize(side, side))));
     QPainterPath white;
-    white.addRect(QRectF(topLeft, grid));
+    white.addRect(canvas.FromDevice(checks));
     canvas.Fill(white, palette::White);
     canvas.Fill(red, palette::Red);
 }
@@ -181,7 +180,7 @@ void DrawZ(DenseCanvas& canvas, const QRectF& box) {
 void DrawSleeper(DenseCanvas& canvas) {
     const double line = canvas.CurveWidth();
     // Its top and its base on whole device pixels, where a flat edge shows.
-    const double top = canvas.Snap(kBlobTop);
+    const double top = canvas.Snap(QPointF(kBlobLeft, kBlobTop)).y();
     const double bottom = canvas.Bounds().bottom();
     canvas.Fill(Dome(top, bottom, 0), palette::Navy);
     canvas.Fill(Dome(top, bottom, line), palette::Blue);
@@ -376,7 +375,7 @@ constexpr std::array<SmallPicture, kSmallPictureCount> kSmallPictures = {{
 
 QImage DrawSmallPicture(int index, double ratio) {
     const SmallPicture& picture = kSmallPictures[index];
-    if (ratio == 1) {
+    if (IsPixelForPixel(ratio)) {
         QImage image = PixelMapImage(picture.base);
         PaintPixelMap(image, picture.patchAt, picture.patch);
         return image;

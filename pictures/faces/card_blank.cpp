@@ -4,7 +4,6 @@
 #include <QPainterPath>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 #include <iterator>
 #include <string_view>
@@ -78,7 +77,7 @@ QPolygonF NibStroke(QPointF from, QPointF to, double half) {
     return hull;
 }
 
-void PaintRankText(QPainter& painter, const CardGrid& grid, int rank, QRgb ink) {
+void PaintRankText(QPainter& painter, const DeviceGrid& grid, int rank, QRgb ink) {
     const QPoint at = RankTextAt(rank);
     QPainterPath strokes;
     strokes.setFillRule(Qt::WindingFill);
@@ -88,7 +87,7 @@ void PaintRankText(QPainter& painter, const CardGrid& grid, int rank, QRgb ink) 
     painter.fillPath(strokes, QColor::fromRgb(ink));
 }
 
-void PaintTopLeftIndex(QImage& card, const CardGrid& grid, int rank, Suit suit) {
+void PaintTopLeftIndex(QImage& card, const DeviceGrid& grid, int rank, Suit suit) {
     QPainter painter(&card);
     painter.setRenderHint(QPainter::Antialiasing, true);
     PaintRankText(painter, grid, rank, SuitInk(suit));
@@ -108,13 +107,15 @@ QImage BlankCard(QRgb border) {
 // The straight edges are whole device pixels filled plainly; only the four
 // rounded corners are drawn smoothly, which costs far less than smoothing
 // the whole outline.
-QImage BlankCard(QRgb border, const CardGrid& grid) {
+QImage BlankCard(QRgb border, const DeviceGrid& grid) {
     QImage card(grid.DeviceSize(), QImage::Format_RGB32);
     card.fill(palette::White);
     const int width = grid.LineWidth();
     const int right = card.width(), bottom = card.height();
-    // Where the corners give way to straight edges, on a whole pixel.
-    const int corner = static_cast<int>(std::lround(kCornerRadius * grid.ScaleX() + width / 2.0));
+    // Where the corners give way to straight edges, on a whole pixel: the
+    // corner's radius beyond the middle of the border line.
+    const double halfLine = width / 2.0 / grid.ScaleX();
+    const int corner = grid.EdgeX(halfLine + kCornerRadius);
     const double radius = corner - width / 2.0;
     QPainter painter(&card);
     const QColor ink = QColor::fromRgb(border);
@@ -141,7 +142,7 @@ void DrawCornerIndices(QImage& card, int rank, Suit suit) {
     CopyTurnedOver(card, kCornerIndexArea);
 }
 
-void DrawCornerIndices(QImage& card, int rank, Suit suit, const CardGrid& grid) {
+void DrawCornerIndices(QImage& card, int rank, Suit suit, const DeviceGrid& grid) {
     PaintTopLeftIndex(card, grid, rank, suit);
     CopyTurnedOver(card, grid.DeviceRect(kCornerIndexArea));
 }

@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QRgb>
 
-#include "card_grid.h"
+#include "raster/device_grid.h"
 #include "deck/card.h"
 
 namespace tolvane {
@@ -19,7 +19,7 @@ QImage BlankCard(QRgb border);
 
 // The same at the density of `grid`: the border one line wide on whole
 // device pixels, the corners rounded smoothly.
-QImage BlankCard(QRgb border, const CardGrid& grid);
+QImage BlankCard(QRgb border, const DeviceGrid& grid);
 
 // Draws the corner index of `rank` and `suit` at the top left of `card` and
 // the same turned through 180 degrees at the bottom right.
@@ -27,6 +27,6 @@ void DrawCornerIndices(QImage& card, int rank, Suit suit);
 
 // The same on a card drawn at the density of `grid`: the rank text stroked
 // along its glyphs and the suit symbol filled from its outline.
-void DrawCornerIndices(QImage& card, int rank, Suit suit, const CardGrid& grid);
+void DrawCornerIndices(QImage& card, int rank, Suit suit, const DeviceGrid& grid);
 
 }  // namespace tolvane

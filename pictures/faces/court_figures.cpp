@@ -276,7 +276,7 @@ void DrawCourtFigures(QImage& card, int rank, Suit suit) {
 
 // At a higher density each suit's figure is drawn in its own colours: the
 // smoothed edges blend them, so they cannot be swapped afterwards.
-void DrawCourtFigures(QImage& card, int rank, Suit suit, const CardGrid& grid) {
+void DrawCourtFigures(QImage& card, int rank, Suit suit, const DeviceGrid& grid) {
     CheckCourt(rank, suit);
     {
         OutlineBrush brush(card, grid);
@@ -286,7 +286,7 @@ void DrawCourtFigures(QImage& card, int rank, Suit suit, const CardGrid& grid) {
         QPainter painter(&card);
         PaintSuitSymbol(painter, suit, grid.DeviceRect(QRect(kSuitSymbolAt, kPipSize)), SuitInk(suit));
     }
-    CopyTurnedOver(card, grid.DeviceRect(kUpperHalf));
+    CopyTurnedOver(card, grid.UpperHalf());
 }
 
 }  // namespace tolvane

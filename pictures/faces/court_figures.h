@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "card_grid.h"
+#include "raster/device_grid.h"
 #include "deck/card.h"
 
 namespace tolvane {
@@ -15,6 +15,6 @@ namespace tolvane {
 void DrawCourtFigures(QImage& card, int rank, Suit suit);
 
 // The same on a card drawn at the density of `grid`, from the same shapes.
-void DrawCourtFigures(QImage& card, int rank, Suit suit, const CardGrid& grid);
+void DrawCourtFigures(QImage& card, int rank, Suit suit, const DeviceGrid& grid);
 
 }  // namespace tolvane

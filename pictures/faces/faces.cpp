@@ -6,9 +6,11 @@
 #include <span>
 
 #include "card_blank.h"
-#include "card_grid.h"
+#include "card_geometry.h"
 #include "court_figures.h"
 #include "pip_layout.h"
+#include "raster/density.h"
+#include "raster/device_grid.h"
 #include "raster/palette.h"
 #include "raster/stamp.h"
 #include "suit_shapes.h"
@@ -44,7 +46,7 @@ void DrawPips(QImage& card, int rank, Suit suit) {
               TopLeftForCentre(centre, kPipSize));
 }
 
-void PaintPips(QPainter& painter, const CardGrid& grid, int rank, Suit suit) {
+void PaintPips(QPainter& painter, const DeviceGrid& grid, int rank, Suit suit) {
     for (QPointF centre : PipCentres(rank))
         PaintSuitSymbol(painter, suit, grid.CentredBox(centre, kPipSize), SuitInk(suit),
                         IsInLowerHalf(centre) ? Upright::TurnedOver : Upright::Yes);
@@ -62,7 +64,7 @@ void DrawAcePip(QImage& card, Suit suit) {
               TopLeftForCentre(kCardCentre, layer.size));
 }
 
-void PaintAcePip(QPainter& painter, const CardGrid& grid, Suit suit) {
+void PaintAcePip(QPainter& painter, const DeviceGrid& grid, Suit suit) {
     for (const PipLayer& layer : AceLayers(suit))
         PaintSuitSymbol(painter, suit, grid.CentredBox(kCardCentre, layer.size), LayerRgb(layer.colour, suit));
 }
@@ -84,7 +86,7 @@ QImage DrawLogicalFace(int rank, Suit suit) {
 // The same card at a higher density: the same layout, every symbol filled
 // smoothly from its outline at the device's own resolution.
 QImage DrawDenseFace(int rank, Suit suit, double ratio) {
-    const CardGrid grid(ratio);
+    const DeviceGrid grid(kCardSize, ratio);
     QImage face = BlankCard(SuitInk(suit), grid);
     {
         QPainter painter(&face);
@@ -105,7 +107,7 @@ QImage DrawDenseFace(int rank, Suit suit, double ratio) {
 QImage DrawFace(int card, double ratio) {
     const int rank = CardRank(card);
     const Suit suit = static_cast<Suit>(CardSuit(card));
-    if (ratio == 1.0)
+    if (IsPixelForPixel(ratio))
         return DrawLogicalFace(rank, suit);
     return DrawDenseFace(rank, suit, ratio);
 }

@@ -51,7 +51,7 @@ OutlineBrush::OutlineBrush(QImage& card) : painter_(&card) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
-OutlineBrush::OutlineBrush(QImage& card, const CardGrid& grid) : painter_(&card), grid_(grid) {
+OutlineBrush::OutlineBrush(QImage& card, const DeviceGrid& grid) : painter_(&card), grid_(grid) {
     painter_.setRenderHint(QPainter::Antialiasing, true);
 }
 

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "card_grid.h"
+#include "raster/device_grid.h"
 #include "raster/palette.h"
 
 namespace tolvane {
@@ -28,7 +28,7 @@ inline constexpr QRgb kOutline = palette::Black;
 class OutlineBrush {
 public:
     explicit OutlineBrush(QImage& card);
-    OutlineBrush(QImage& card, const CardGrid& grid);
+    OutlineBrush(QImage& card, const DeviceGrid& grid);
 
     void Outlined(const QPolygon& shape, QRgb fill);
     void Outlined(const QRect& box, QRgb fill);
@@ -47,7 +47,7 @@ private:
     QRectF OnDevice(const QRect& box) const;
 
     QPainter painter_;
-    std::optional<CardGrid> grid_;
+    std::optional<DeviceGrid> grid_;
 };
 
 }  // namespace tolvane

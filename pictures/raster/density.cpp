@@ -1,8 +1,19 @@
 #include "density.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace tolvane {
+
+bool IsPixelForPixel(double ratio) {
+    return ratio == 1;
+}
+
+std::string RatioText(double ratio) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, ratio);
+    return std::string(text, written.ptr);
+}
 
 QSize DenseImageSize(QSize logical, double ratio) {
     return QSize(static_cast<int>(std::lround(logical.width() * ratio)),

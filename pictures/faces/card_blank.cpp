@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -67,9 +66,13 @@ void DrawTopLeftIndex(QImage& card, int rank, Suit suit) {
 }
 
 void PaintRankText(QPainter& painter, const CardGrid& grid, int rank, QRgb ink) {
-    const QPointF firstPixel = grid.LinePoint(RankTextAt(rank));
-    const QTransform textToDevice(grid.ScaleX(), 0, 0, grid.ScaleY(), firstPixel.x(), firstPixel.y());
-    PaintRankLetters(painter, rank, textToDevice, grid.LineWidth(), ink);
+    const QPoint at = RankTextAt(rank);
+    RankTextOnDevice text{.columnMiddles = {}, .rowMiddles = {}, .weight = static_cast<double>(grid.LineWidth())};
+    for (int column = 0; column < RankTextWidth(rank); ++column)
+        text.columnMiddles.push_back(grid.LineX(at.x() + column));
+    for (int row = 0; row < kRankTextHeight; ++row)
+        text.rowMiddles.push_back(grid.LineY(at.y() + row));
+    PaintRankLetters(painter, rank, text, ink);
 }
 
 void PaintTopLeftIndex(QImage& card, const CardGrid& grid, int rank, Suit suit) {

@@ -3,12 +3,12 @@
 #include <QPainterPathStroker>
 #include <QColor>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
 
 #include "deck/card.h"
-#include "glyphs.h"
 
 namespace tolvane {
 
@@ -238,18 +238,32 @@ QPainterPath LetterStrokes(int rank) {
     throw std::out_of_range("rank " + std::to_string(rank) + " is outside 1..13");
 }
 
+// Where `at`, counted in pixels of the text, lands between the device
+// positions of the pixels' middles; beyond the first or last it carries on
+// at the spacing of the nearest two.
+double Between(const std::vector<double>& middles, double at) {
+    const int last = static_cast<int>(middles.size()) - 1;
+    const int before = std::clamp(static_cast<int>(std::floor(at)), 0, last - 1);
+    return middles[before] + (at - before) * (middles[before + 1] - middles[before]);
+}
+
 }  // namespace
 
-void PaintRankLetters(QPainter& painter, int rank, const QTransform& textToDevice, double weight, QRgb ink) {
-    const QPainterPath strokes = textToDevice.map(LetterStrokes(rank));
+void PaintRankLetters(QPainter& painter, int rank, const RankTextOnDevice& text, QRgb ink) {
+    QPainterPath strokes = LetterStrokes(rank);
+    for (int i = 0; i < strokes.elementCount(); ++i) {
+        const QPainterPath::Element point = strokes.elementAt(i);
+        strokes.setElementPositionAt(i, Between(text.columnMiddles, point.x), Between(text.rowMiddles, point.y));
+    }
     QPainterPathStroker pen;
-    pen.setWidth(weight);
+    pen.setWidth(text.weight);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
-    const double half = weight / 2;
-    const QRectF centres = textToDevice.mapRect(QRectF(0, 0, RankTextWidth(rank) - 1, kBottom - kTop));
+    const double half = text.weight / 2;
     painter.save();
-    painter.setClipRect(centres.adjusted(-half, -half, half, half).toRect());
+    painter.setClipRect(QRectF(QPointF(text.columnMiddles.front() - half, text.rowMiddles.front() - half),
+                               QPointF(text.columnMiddles.back() + half, text.rowMiddles.back() + half))
+                            .toRect());
     painter.fillPath(pen.createStroke(strokes), QColor::fromRgb(ink));
     painter.restore();
 }

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 #include <QRgb>
-#include <QTransform>
+
+#include <vector>
 
 namespace tolvane {
 
@@ -12,11 +13,19 @@ namespace tolvane {
 // with round bowls, in the same box and columns as the pixel glyphs and one
 // card pixel thick. The letters are written here as pen strokes, so they are
 // the same on every machine.
-//
-// Paints the letters in `ink` with `painter`. Their strokes are laid out on
-// the pixel centres of RankText(rank), (0, 0) the middle of its top-left
-// pixel, mapped through `textToDevice` and drawn `weight` device pixels wide.
+
+// Where the pixels of RankText(rank) fall on the device: the middle of each
+// of its columns and rows, and the stroke width, all in device pixels. The
+// letters are stretched between the middles, so their stems and bars lie on
+// the same device pixels as the pixel glyphs' lines would.
+struct RankTextOnDevice {
+    std::vector<double> columnMiddles;
+    std::vector<double> rowMiddles;
+    double weight;
+};
+
+// Paints the letters of `rank` in `ink` with `painter`.
 // Throws std::out_of_range naming `rank` unless it lies in 1..13.
-void PaintRankLetters(QPainter& painter, int rank, const QTransform& textToDevice, double weight, QRgb ink);
+void PaintRankLetters(QPainter& painter, int rank, const RankTextOnDevice& text, QRgb ink);
 
 }  // namespace tolvane

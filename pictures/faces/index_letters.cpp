@@ -1,14 +1,18 @@
 #include "index_letters.h"
 
-#include <QPainterPathStroker>
 #include <QColor>
+#include <QPainterPathStroker>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "deck/card.h"
+#include "glyphs.h"
 
 namespace tolvane {
 
@@ -135,7 +139,7 @@ QPainterPath DigitFour() {
 QPainterPath DigitFive() {
     LetterPen pen;
     // The flag, a short stem down from it, and a bowl open to the left.
-    pen.MoveTo({3.9, kTop});
+    pen.MoveTo(kTopRight);
     pen.LineTo({0.4, kTop});
     pen.LineTo({0.3, 2.9});
     pen.Arc(QRectF(kLeft, 2.2, 4, 3.8), 135, -285);
@@ -251,6 +255,11 @@ double Between(const std::vector<double>& middles, double at) {
 
 void PaintRankLetters(QPainter& painter, int rank, const RankTextOnDevice& text, QRgb ink) {
     QPainterPath strokes = LetterStrokes(rank);
+    if (std::ssize(text.columnMiddles) != RankTextWidth(rank) || std::ssize(text.rowMiddles) != kRankTextHeight)
+        throw std::invalid_argument("the text of rank " + std::to_string(rank) + " is " +
+                                    std::to_string(RankTextWidth(rank)) + " x " + std::to_string(kRankTextHeight) +
+                                    " pixels, not " + std::to_string(text.columnMiddles.size()) + " x " +
+                                    std::to_string(text.rowMiddles.size()));
     for (int i = 0; i < strokes.elementCount(); ++i) {
         const QPainterPath::Element point = strokes.elementAt(i);
         strokes.setElementPositionAt(i, Between(text.columnMiddles, point.x), Between(text.rowMiddles, point.y));

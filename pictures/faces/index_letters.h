@@ -25,7 +25,8 @@ struct RankTextOnDevice {
 };
 
 // Paints the letters of `rank` in `ink` with `painter`.
-// Throws std::out_of_range naming `rank` unless it lies in 1..13.
+// Throws std::out_of_range naming `rank` unless it lies in 1..13, and
+// std::invalid_argument unless `text` has a middle for each column and row.
 void PaintRankLetters(QPainter& painter, int rank, const RankTextOnDevice& text, QRgb ink);
 
 }  // namespace tolvane

@@ -98,12 +98,11 @@ QPainterPath LetterA() {
 
 QPainterPath DigitOne() {
     LetterPen pen;
-    // A stem with a flag, on a short foot.
-    pen.MoveTo({0, 1.1});
-    pen.LineTo({1, kTop});
-    pen.LineTo({1, kBottom});
-    pen.MoveTo({0, kBottom});
-    pen.LineTo({2, kBottom});
+    // A stem with a flag, close to the 0 as a printed 10 is set.
+    constexpr double kStem = 1.7;
+    pen.MoveTo({0.2, 1.3});
+    pen.LineTo({kStem, kTop});
+    pen.LineTo({kStem, kBottom});
     return pen.Strokes();
 }
 

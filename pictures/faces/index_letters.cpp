@@ -250,29 +250,43 @@ double Between(const std::vector<double>& middles, double at) {
     return middles[before] + (at - before) * (middles[before + 1] - middles[before]);
 }
 
-}  // namespace
+void CheckPlacement(int rank, const RankTextOnDevice& text) {
+    if (std::ssize(text.columnMiddles) == RankTextWidth(rank) && std::ssize(text.rowMiddles) == kRankTextHeight)
+        return;
+    throw std::invalid_argument("the text of rank " + std::to_string(rank) + " is placed on " +
+                                std::to_string(text.columnMiddles.size()) + " columns and " +
+                                std::to_string(text.rowMiddles.size()) + " rows instead of " +
+                                std::to_string(RankTextWidth(rank)) + " and " + std::to_string(kRankTextHeight));
+}
 
-void PaintRankLetters(QPainter& painter, int rank, const RankTextOnDevice& text, QRgb ink) {
-    QPainterPath strokes = LetterStrokes(rank);
-    if (std::ssize(text.columnMiddles) != RankTextWidth(rank) || std::ssize(text.rowMiddles) != kRankTextHeight)
-        throw std::invalid_argument("the text of rank " + std::to_string(rank) + " is " +
-                                    std::to_string(RankTextWidth(rank)) + " x " + std::to_string(kRankTextHeight) +
-                                    " pixels, not " + std::to_string(text.columnMiddles.size()) + " x " +
-                                    std::to_string(text.rowMiddles.size()));
+QPainterPath OnDevice(QPainterPath strokes, const RankTextOnDevice& text) {
     for (int i = 0; i < strokes.elementCount(); ++i) {
         const QPainterPath::Element point = strokes.elementAt(i);
         strokes.setElementPositionAt(i, Between(text.columnMiddles, point.x), Between(text.rowMiddles, point.y));
     }
+    return strokes;
+}
+
+// The box of the pixel text on the device, which the letters keep to.
+QRect TextBox(const RankTextOnDevice& text) {
+    const double half = text.weight / 2;
+    return QRectF(QPointF(text.columnMiddles.front() - half, text.rowMiddles.front() - half),
+                  QPointF(text.columnMiddles.back() + half, text.rowMiddles.back() + half))
+        .toRect();
+}
+
+}  // namespace
+
+void PaintRankLetters(QPainter& painter, int rank, const RankTextOnDevice& text, QRgb ink) {
+    const QPainterPath strokes = LetterStrokes(rank);
+    CheckPlacement(rank, text);
     QPainterPathStroker pen;
     pen.setWidth(text.weight);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
-    const double half = text.weight / 2;
     painter.save();
-    painter.setClipRect(QRectF(QPointF(text.columnMiddles.front() - half, text.rowMiddles.front() - half),
-                               QPointF(text.columnMiddles.back() + half, text.rowMiddles.back() + half))
-                            .toRect());
-    painter.fillPath(pen.createStroke(strokes), QColor::fromRgb(ink));
+    painter.setClipRect(TextBox(text));
+    painter.fillPath(pen.createStroke(OnDevice(strokes, text)), QColor::fromRgb(ink));
     painter.restore();
 }
 

@@ -10,6 +10,7 @@
 
 #include "card_geometry.h"
 #include "glyphs.h"
+#include "index_letters.h"
 #include "raster/palette.h"
 #include "raster/pixel_map.h"
 #include "raster/pixel_rows.h"
@@ -63,28 +64,14 @@ void DrawTopLeftIndex(QImage& card, int rank, Suit suit) {
     Stamp(card, IndexSuitStamp(suit), IndexSuitAt());
 }
 
-// One stroke of the rank text as drawn by a square nib one line wide: the
-// hull of the nib at either end. Between pixels in a row or column that is a
-// rectangle on whole device pixels; on a diagonal, a smooth slanted band.
-QPolygonF NibStroke(QPointF from, QPointF to, double half) {
-    const double sx = to.x() < from.x() ? -1 : 1, sy = to.y() < from.y() ? -1 : 1;
-    const auto corner = [&](QPointF at, double dx, double dy) { return at + QPointF(sx * dx, sy * dy); };
-    QPolygonF hull({corner(from, -half, -half), corner(from, half, -half), corner(to, half, -half),
-                    corner(to, half, half), corner(to, -half, half), corner(from, -half, half)});
-    // All strokes wind the same way, so where they overlap they add up.
-    if (sx * sy < 0)
-        std::reverse(hull.begin(), hull.end());
-    return hull;
-}
-
 void PaintRankText(QPainter& painter, const DeviceGrid& grid, int rank, QRgb ink) {
     const QPoint at = RankTextAt(rank);
-    QPainterPath strokes;
-    strokes.setFillRule(Qt::WindingFill);
-    for (const QLine& stroke : RankStrokes(rank))
-        strokes.addPolygon(NibStroke(grid.LinePoint(stroke.p1() + at), grid.LinePoint(stroke.p2() + at),
-                                     grid.LineWidth() / 2.0));
-    painter.fillPath(strokes, QColor::fromRgb(ink));
+    RankTextOnDevice text{.columnMiddles = {}, .rowMiddles = {}, .weight = static_cast<double>(grid.LineWidth())};
+    for (int column = 0; column < RankTextWidth(rank); ++column)
+        text.columnMiddles.push_back(grid.LineX(at.x() + column));
+    for (int row = 0; row < kRankTextHeight; ++row)
+        text.rowMiddles.push_back(grid.LineY(at.y() + row));
+    PaintRankLetters(painter, rank, text, ink);
 }
 
 void PaintTopLeftIndex(QImage& card, const DeviceGrid& grid, int rank, Suit suit) {

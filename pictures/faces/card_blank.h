@@ -25,8 +25,8 @@ QImage BlankCard(QRgb border, const DeviceGrid& grid);
 // the same turned through 180 degrees at the bottom right.
 void DrawCornerIndices(QImage& card, int rank, Suit suit);
 
-// The same on a card drawn at the density of `grid`: the rank text stroked
-// along its glyphs and the suit symbol filled from its outline.
+// The same on a card drawn at the density of `grid`: the rank text drawn as
+// letters and the suit symbol filled from its outline.
 void DrawCornerIndices(QImage& card, int rank, Suit suit, const DeviceGrid& grid);
 
 }  // namespace tolvane

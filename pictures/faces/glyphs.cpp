@@ -64,47 +64,7 @@ int TextWidth(const std::vector<Glyph>& glyphs) {
     return width;
 }
 
-bool IsInk(const Glyph& glyph, int column, int row) {
-    return row >= 0 && row < kRankTextHeight && column >= 0 && column < GlyphWidth(glyph) &&
-           glyph[row][column] != ' ';
-}
-
-// A diagonal step joins two pixels only where no pixel beside both already
-// turns the corner, so an L keeps its square corner.
-void AddGlyphStrokes(const Glyph& glyph, int left, std::vector<QLine>& strokes) {
-    constexpr QPoint kForward[] = {{1, 0}, {0, 1}, {1, 1}, {-1, 1}};
-    for (int row = 0; row < kRankTextHeight; ++row)
-        for (int column = 0; column < GlyphWidth(glyph); ++column) {
-            if (!IsInk(glyph, column, row))
-                continue;
-            bool joined = false;
-            for (QPoint step : kForward) {
-                const int toColumn = column + step.x(), toRow = row + step.y();
-                const bool diagonal = step.x() != 0 && step.y() != 0;
-                if (!IsInk(glyph, toColumn, toRow) ||
-                    (diagonal && (IsInk(glyph, toColumn, row) || IsInk(glyph, column, toRow))))
-                    continue;
-                strokes.emplace_back(left + column, row, left + toColumn, toRow);
-                joined = true;
-            }
-            const bool joinedBefore = IsInk(glyph, column - 1, row) || IsInk(glyph, column, row - 1) ||
-                                      IsInk(glyph, column - 1, row - 1) || IsInk(glyph, column + 1, row - 1);
-            if (!joined && !joinedBefore)
-                strokes.emplace_back(left + column, row, left + column, row);
-        }
-}
-
 }  // namespace
-
-std::vector<QLine> RankStrokes(int rank) {
-    std::vector<QLine> strokes;
-    int left = 0;
-    for (const Glyph& glyph : GlyphsOfRank(rank)) {
-        AddGlyphStrokes(glyph, left, strokes);
-        left += GlyphWidth(glyph) + kLetterSpacing;
-    }
-    return strokes;
-}
 
 int RankTextWidth(int rank) {
     return TextWidth(GlyphsOfRank(rank));

@@ -13,10 +13,12 @@ namespace tolvane {
 
 namespace {
 
-// The images the window hands to a window manager that asks for them (X11):
-// the small ones a title bar or task list shows, all cheap to draw. Larger
-// views take the theme icon that the desktop entry names.
-constexpr std::array<int, 3> kWindowManagerEdges{16, 24, 32};
+// The sizes the window offers a window manager that takes every size an icon
+// has (X11): the two the pixel images are drawn for, as a title bar and a
+// task list show them. Larger views take the theme icon the desktop entry
+// names; drawing the larger images from shapes would cost more than the
+// rest of the start.
+constexpr std::array<int, 2> kWindowManagerEdges{16, 32};
 
 // The theme image a QIcon holding all of them would pick for `size`: the
 // smallest that covers it, or else the largest.

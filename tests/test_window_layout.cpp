@@ -5,6 +5,7 @@
 #include <QtGui/private/qicon_p.h>
 
 #include <cmath>
+#include <stdexcept>
 #include <utility>
 
 #include "pictures/picture_catalogue.h"

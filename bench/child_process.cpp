@@ -28,18 +28,24 @@ std::vector<std::string> MergedEnvironment(const std::vector<std::string>& added
 
 }  // namespace
 
-ProcessCost RunToEnd(const std::string& program, const std::vector<std::string>& environment) {
-    std::vector<std::string> variables = MergedEnvironment(environment);
+ProcessCost RunToEnd(const ProcessRun& run) {
+    if (run.command.empty())
+        throw std::invalid_argument("no program to run");
+    std::vector<std::string> variables = MergedEnvironment(run.environment);
     std::vector<char*> envp;
     for (auto& variable : variables)
         envp.push_back(variable.data());
     envp.push_back(nullptr);
-    std::string path = program;
-    char* argv[] = {path.data(), nullptr};
+    std::vector<std::string> words = run.command;
+    std::vector<char*> argv;
+    for (auto& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const std::string& program = run.command.front();
 
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    if (const int error = posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()))
+    if (const int error = posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()))
         throw std::runtime_error("cannot start " + program + ": " + std::strerror(error));
     int status = 0;
     rusage usage{};
@@ -51,5 +57,6 @@ ProcessCost RunToEnd(const std::string& program, const std::vector<std::string>&
     ProcessCost cost;
     cost.wallMilliseconds = std::chrono::duration<double, std::milli>(end - start).count();
     cost.peakResidentMiB = usage.ru_maxrss / 1024.0;
+    cost.processId = pid;
     return cost;
 }

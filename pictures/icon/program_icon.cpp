@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 #include <algorithm>
 #include <array>
@@ -252,13 +251,6 @@ QImage DrawProgramIcon(IconImage image) {
         DrawCardShape(painter, layout.frontCard, inks.edge, inks.face);
     }
     DrawGlyph(icon, layout.suit, layout.frontCard.center(), inks.suit);
-    return icon;
-}
-
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (int edge : kThemeIconEdges)
-        icon.addPixmap(QPixmap::fromImage(DrawThemeIcon(edge)));
     return icon;
 }
 

@@ -37,10 +37,11 @@ QImage DrawThemeIcon(int edge);
 // Whole numbers of units land on whole pixels, so the edges stay sharp.
 void PaintShapedIcon(QPainter& painter, int edge);
 
-// The theme images in one icon, for the window. The two-colour image has
-// the size of a 16-colour one, and a QIcon keeps one image per size, so it
-// is left out here; the .ico file made at build time carries all three.
-// Needs a running QGuiApplication.
+// The theme images in one icon, for the window, each drawn only when a size
+// that needs it is first asked for. The two-colour image has the size of a
+// 16-colour one, and a QIcon gives one image per size, so it is left out
+// here; the .ico file made at build time carries all three. Asking it for an
+// image needs a running QGuiApplication.
 QIcon ProgramIcon();
 
 }  // namespace tolvane

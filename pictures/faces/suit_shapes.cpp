@@ -7,13 +7,29 @@
 #include <stdexcept>
 #include <string>
 
+#include "raster/fine_outline.h"
 #include "raster/palette.h"
 
 namespace tolvane {
 
 namespace {
 
-QPainterPath Heart() {
+// How a symbol's overlapping parts become its one outline.
+using Join = QPainterPath (*)(const QPainterPath&, const QPainterPath&);
+
+// Qt's own join in the unit square, which leaves each curve a few straight
+// segments: the outline every card drawn at one device pixel to a card pixel
+// has always been stamped from.
+QPainterPath JoinedAsStamped(const QPainterPath& a, const QPainterPath& b) {
+    return a.united(b);
+}
+
+// The same join with every curve kept smooth, for drawing at any size.
+QPainterPath JoinedSmoothly(const QPainterPath& a, const QPainterPath& b) {
+    return FineOutline(a).United(b).Path();
+}
+
+QPainterPath Heart(Join join) {
     constexpr double kLobeRadius = 0.26;
     constexpr double kLobeCentreY = 0.28;
     constexpr double kLobeOverlap = 0.01;
@@ -25,7 +41,7 @@ QPainterPath Heart() {
     point.cubicTo(0.6, 0.78, 0.92, 0.62, 0.98, kLobeCentreY + 0.08);
     point.lineTo(0.5, kLobeCentreY);
     point.closeSubpath();
-    return left.united(right).united(point);
+    return join(join(left, right), point);
 }
 
 // The stem of club and spade, flaring into a foot along the bottom edge.
@@ -51,14 +67,14 @@ QPainterPath Diamond() {
     return diamond;
 }
 
-QPainterPath Spade() {
+QPainterPath Spade(Join join) {
     // The blade is a heart standing on its point, squat to leave room for the stem.
     constexpr double kBladeHeight = 0.8;
-    const QPainterPath blade = QTransform(1, 0, 0, -kBladeHeight, 0, kBladeHeight).map(Heart());
-    return blade.united(Stem(0.6));
+    const QPainterPath blade = QTransform(1, 0, 0, -kBladeHeight, 0, kBladeHeight).map(Heart(join));
+    return join(blade, Stem(0.6));
 }
 
-QPainterPath Club() {
+QPainterPath Club(Join join) {
     constexpr double kTopLeafRadius = 0.24;
     constexpr double kSideLeafRadius = 0.225;
     constexpr double kSideLeafY = 0.56;
@@ -68,7 +84,17 @@ QPainterPath Club() {
     right.addEllipse(QPointF(1.0 - kSideLeafRadius, kSideLeafY), kSideLeafRadius, kSideLeafRadius);
     between.addPolygon(QPolygonF({QPointF(0.5, kTopLeafRadius), QPointF(kSideLeafRadius, kSideLeafY),
                                   QPointF(1.0 - kSideLeafRadius, kSideLeafY)}));
-    return top.united(left).united(right).united(between).united(Stem(0.55));
+    return join(join(join(join(top, left), right), between), Stem(0.55));
+}
+
+// The four symbols in suit order.
+std::array<QPainterPath, 4> SuitsJoinedBy(Join join) {
+    return {Club(join), Diamond(), Heart(join), Spade(join)};
+}
+
+const QPainterPath& StampedShape(Suit suit) {
+    static const std::array<QPainterPath, 4> kShapes = SuitsJoinedBy(JoinedAsStamped);
+    return kShapes[suit];
 }
 
 }  // namespace
@@ -80,8 +106,8 @@ void CheckSuit(int suit) {
 
 const QPainterPath& SuitShape(Suit suit) {
     CheckSuit(suit);
-    // Built once: uniting the curves costs more than drawing a whole card.
-    static const std::array<QPainterPath, 4> kShapes = {Club(), Diamond(), Heart(), Spade()};
+    // Built once: joining the curves finely costs more than drawing a card.
+    static const std::array<QPainterPath, 4> kShapes = SuitsJoinedBy(JoinedSmoothly);
     return kShapes[suit];
 }
 
@@ -91,12 +117,13 @@ QRgb SuitInk(Suit suit) {
 }
 
 QImage SuitStamp(Suit suit, QSize size, QRgb colour) {
+    CheckSuit(suit);
     QImage stamp(size, QImage::Format_ARGB32);
     stamp.fill(Qt::transparent);
     QPainter painter(&stamp);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.scale(size.width(), size.height());
-    painter.fillPath(SuitShape(suit), QColor::fromRgb(colour));
+    painter.fillPath(StampedShape(suit), QColor::fromRgb(colour));
     return stamp;
 }
 

@@ -1,7 +1,9 @@
+#include <QLineF>
 #include <QTest>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <set>
 #include <stdexcept>
@@ -36,6 +38,8 @@ class TestFaces : public QObject {
 private slots:
     void suitSymbolsAreMirrorSymmetric_data();
     void suitSymbolsAreMirrorSymmetric();
+    void roundPartsOfSuitsStayRound_data();
+    void roundPartsOfSuitsStayRound();
     void rankTextFitsTheIndex_data();
     void rankTextFitsTheIndex();
     void pipLayouts_data();
@@ -71,6 +75,36 @@ void TestFaces::suitSymbolsAreMirrorSymmetric() {
             inked += qAlpha(stamp.pixel(x, y)) == 255 ? 1 : 0;
     QVERIFY2(inked * 3 > size.width() * size.height(), "the symbol fills at least a third of its box");
     QVERIFY2(inked < size.width() * size.height(), "the symbol leaves its corners clear");
+}
+
+void TestFaces::roundPartsOfSuitsStayRound_data() {
+    QTest::addColumn<int>("suit");
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<double>("radius");
+    QTest::newRow("heart's left lobe") << int(Hearts) << QPointF(0.25, 0.28) << 0.26;
+    QTest::newRow("club's top leaf") << int(Clubs) << QPointF(0.5, 0.24) << 0.24;
+}
+
+void TestFaces::roundPartsOfSuitsStayRound() {
+    // Joining a symbol's parts may leave its curves as few straight segments,
+    // which show as facets on an ace drawn large: every piece of the outline
+    // along a round part must stay within a quarter of a device pixel of it
+    // on the largest symbol, 38 card pixels tall, at 4 device pixels to one.
+    constexpr double kQuarterDevicePixel = 0.25 / (38 * 4);
+    QFETCH(int, suit);
+    QFETCH(QPointF, centre);
+    QFETCH(double, radius);
+    const auto offCircle = [&](QPointF point) { return std::abs(QLineF(centre, point).length() - radius); };
+    const QPolygonF outline = SuitShape(static_cast<Suit>(suit)).toFillPolygon();
+    int piecesAlong = 0;
+    for (qsizetype i = 0; i + 1 < outline.size(); ++i) {
+        const QPointF from = outline[i], to = outline[i + 1];
+        if (offCircle(from) > kQuarterDevicePixel || offCircle(to) > kQuarterDevicePixel)
+            continue;
+        ++piecesAlong;
+        QVERIFY2(offCircle((from + to) / 2) < kQuarterDevicePixel, "a piece of the outline cuts across its curve");
+    }
+    QVERIFY2(piecesAlong > 64, "the outline follows the round part");
 }
 
 void TestFaces::rankTextFitsTheIndex_data() {

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "raster/fine_outline.h"
+#include "raster/scaled_outline.h"
 #include "raster/palette.h"
 
 namespace tolvane {
@@ -26,7 +26,7 @@ QPainterPath JoinedAsStamped(const QPainterPath& a, const QPainterPath& b) {
 
 // The same join with every curve kept smooth, for drawing at any size.
 QPainterPath JoinedSmoothly(const QPainterPath& a, const QPainterPath& b) {
-    return FineOutline(a).United(b).Path();
+    return ScaledOutline::Fine(a).United(b).Path();
 }
 
 QPainterPath Heart(Join join) {

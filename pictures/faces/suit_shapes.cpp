@@ -4,6 +4,7 @@
 #include <QPolygonF>
 
 #include <array>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -18,8 +19,7 @@ namespace {
 using Join = QPainterPath (*)(const QPainterPath&, const QPainterPath&);
 
 // Qt's own join in the unit square, which leaves each curve a few straight
-// segments: the outline every card drawn at one device pixel to a card pixel
-// has always been stamped from.
+// segments.
 QPainterPath JoinedAsStamped(const QPainterPath& a, const QPainterPath& b) {
     return a.united(b);
 }
@@ -29,17 +29,54 @@ QPainterPath JoinedSmoothly(const QPainterPath& a, const QPainterPath& b) {
     return ScaledOutline::Fine(a).United(b).Path();
 }
 
-QPainterPath Heart(Join join) {
-    constexpr double kLobeRadius = 0.26;
-    constexpr double kLobeCentreY = 0.28;
-    constexpr double kLobeOverlap = 0.01;
+constexpr double kLobeRadius = 0.26;
+constexpr double kLobeOverlap = 0.01;
+constexpr QPointF kLeftLobeCentre{0.5 - kLobeRadius + kLobeOverlap, 0.28};
+constexpr QPointF kRightLobeCentre{0.5 + kLobeRadius - kLobeOverlap, 0.28};
+constexpr double kHeartSideY = kLeftLobeCentre.y() + 0.08;
+
+// Where the heart's point leaves its left lobe, and the first control point
+// of the curve from there down to the tip; the right side mirrors it.
+struct HeartSide {
+    QPointF leaves;
+    QPointF pull;
+};
+
+// How a symbol is made.
+struct Making {
+    Join join;
+    HeartSide side;
+};
+
+// As every card drawn at one device pixel to a card pixel has always been
+// stamped: the point leaves each lobe at a slight angle, a few straight
+// segments to each curve. Neither shows at that size.
+Making AsStamped() {
+    return {JoinedAsStamped, {{0.02, kHeartSideY}, {0.08, 0.62}}};
+}
+
+// Smooth at any size: the point leaves each lobe along its edge, so the side
+// runs on without a kink.
+Making Smooth() {
+    const double dy = kHeartSideY - kLeftLobeCentre.y();
+    const double dx = std::sqrt(kLobeRadius * kLobeRadius - dy * dy);
+    const QPointF leaves(kLeftLobeCentre.x() - dx, kHeartSideY);
+    const QPointF downTheEdge = QPointF(dy, dx) / kLobeRadius;
+    constexpr double kPull = 0.27;
+    return {JoinedSmoothly, {leaves, leaves + downTheEdge * kPull}};
+}
+
+QPainterPath Heart(const Making& making) {
+    const Join join = making.join;
+    const HeartSide& side = making.side;
     QPainterPath left, right, point;
-    left.addEllipse(QPointF(0.5 - kLobeRadius + kLobeOverlap, kLobeCentreY), kLobeRadius, kLobeRadius);
-    right.addEllipse(QPointF(0.5 + kLobeRadius - kLobeOverlap, kLobeCentreY), kLobeRadius, kLobeRadius);
-    point.moveTo(0.02, kLobeCentreY + 0.08);
-    point.cubicTo(0.08, 0.62, 0.4, 0.78, 0.5, 1.0);
-    point.cubicTo(0.6, 0.78, 0.92, 0.62, 0.98, kLobeCentreY + 0.08);
-    point.lineTo(0.5, kLobeCentreY);
+    left.addEllipse(kLeftLobeCentre, kLobeRadius, kLobeRadius);
+    right.addEllipse(kRightLobeCentre, kLobeRadius, kLobeRadius);
+    point.moveTo(side.leaves);
+    point.cubicTo(side.pull, QPointF(0.4, 0.78), QPointF(0.5, 1.0));
+    point.cubicTo(QPointF(0.6, 0.78), QPointF(1 - side.pull.x(), side.pull.y()),
+                  QPointF(1 - side.leaves.x(), side.leaves.y()));
+    point.lineTo(0.5, kLeftLobeCentre.y());
     point.closeSubpath();
     return join(join(left, right), point);
 }
@@ -67,11 +104,11 @@ QPainterPath Diamond() {
     return diamond;
 }
 
-QPainterPath Spade(Join join) {
+QPainterPath Spade(const Making& making) {
     // The blade is a heart standing on its point, squat to leave room for the stem.
     constexpr double kBladeHeight = 0.8;
-    const QPainterPath blade = QTransform(1, 0, 0, -kBladeHeight, 0, kBladeHeight).map(Heart(join));
-    return join(blade, Stem(0.6));
+    const QPainterPath blade = QTransform(1, 0, 0, -kBladeHeight, 0, kBladeHeight).map(Heart(making));
+    return making.join(blade, Stem(0.6));
 }
 
 QPainterPath Club(Join join) {
@@ -88,12 +125,12 @@ QPainterPath Club(Join join) {
 }
 
 // The four symbols in suit order.
-std::array<QPainterPath, 4> SuitsJoinedBy(Join join) {
-    return {Club(join), Diamond(), Heart(join), Spade(join)};
+std::array<QPainterPath, 4> SuitsMade(const Making& making) {
+    return {Club(making.join), Diamond(), Heart(making), Spade(making)};
 }
 
 const QPainterPath& StampedShape(Suit suit) {
-    static const std::array<QPainterPath, 4> kShapes = SuitsJoinedBy(JoinedAsStamped);
+    static const std::array<QPainterPath, 4> kShapes = SuitsMade(AsStamped());
     return kShapes[suit];
 }
 
@@ -107,7 +144,7 @@ void CheckSuit(int suit) {
 const QPainterPath& SuitShape(Suit suit) {
     CheckSuit(suit);
     // Built once: joining the curves finely costs more than drawing a card.
-    static const std::array<QPainterPath, 4> kShapes = SuitsJoinedBy(JoinedSmoothly);
+    static const std::array<QPainterPath, 4> kShapes = SuitsMade(Smooth());
     return kShapes[suit];
 }
 

@@ -8,7 +8,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "raster/scaled_outline.h"
 #include "raster/palette.h"
 
 namespace tolvane {
@@ -24,9 +23,25 @@ QPainterPath JoinedAsStamped(const QPainterPath& a, const QPainterPath& b) {
     return a.united(b);
 }
 
-// The same join with every curve kept smooth, for drawing at any size.
+bool RunsClockwise(const QPainterPath& part) {
+    const QPolygonF outline = part.toSubpathPolygons().value(0);
+    double twiceArea = 0;
+    for (qsizetype i = 0; i < outline.size(); ++i) {
+        const QPointF a = outline[i], b = outline[(i + 1) % outline.size()];
+        twiceArea += a.x() * b.y() - b.x() * a.y();
+    }
+    return twiceArea > 0;  // with y down
+}
+
+// The parts laid over each other, curves kept as they are, in a path filled
+// by the winding rule: wherever any part covers is filled, as long as every
+// part runs the same way round, so `b` is turned to run as `a` does. Cheaper
+// than any join, and smooth at every size.
 QPainterPath JoinedSmoothly(const QPainterPath& a, const QPainterPath& b) {
-    return ScaledOutline::Fine(a).United(b).Path();
+    QPainterPath joined = a;
+    joined.addPath(RunsClockwise(a) == RunsClockwise(b) ? b : b.toReversed());
+    joined.setFillRule(Qt::WindingFill);
+    return joined;
 }
 
 constexpr double kLobeRadius = 0.26;
@@ -130,6 +145,7 @@ std::array<QPainterPath, 4> SuitsMade(const Making& making) {
 }
 
 const QPainterPath& StampedShape(Suit suit) {
+    // Built once: uniting the curves costs more than drawing a whole card.
     static const std::array<QPainterPath, 4> kShapes = SuitsMade(AsStamped());
     return kShapes[suit];
 }
@@ -143,7 +159,6 @@ void CheckSuit(int suit) {
 
 const QPainterPath& SuitShape(Suit suit) {
     CheckSuit(suit);
-    // Built once: joining the curves finely costs more than drawing a card.
     static const std::array<QPainterPath, 4> kShapes = SuitsMade(Smooth());
     return kShapes[suit];
 }

@@ -12,9 +12,10 @@
 namespace tolvane {
 
 // The one outline of each suit symbol, in a unit square (x and y 0..1, y
-// down), the symbol upright, its curves smooth at any size. Every size a
-// symbol is drawn at is this path scaled, so index, pip, ace and court
-// symbols share one shape.
+// down), the symbol upright: its parts overlaid, their curves kept, filled
+// by the winding rule, so it is smooth at any size. Every size a symbol is
+// drawn at is this path scaled, so index, pip, ace and court symbols share
+// one shape.
 const QPainterPath& SuitShape(Suit suit);
 
 // Black for Clubs and Spades, red for Diamonds and Hearts.

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <QTransform>
 
 #include <array>
 #include <cmath>
@@ -180,17 +181,15 @@ QImage SuitStamp(Suit suit, QSize size, QRgb colour) {
 }
 
 void PaintSuitSymbol(QPainter& painter, Suit suit, const QRect& box, QRgb colour, Upright way) {
-    const QPainterPath& shape = SuitShape(suit);
+    const QTransform toBox = way == Upright::Yes
+                                 ? QTransform(box.width(), 0, 0, box.height(), box.left(), box.top())
+                                 : QTransform(-box.width(), 0, 0, -box.height(), box.left() + box.width(),
+                                              box.top() + box.height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    if (way == Upright::Yes) {
-        painter.translate(box.topLeft());
-        painter.scale(box.width(), box.height());
-    } else {
-        painter.translate(box.left() + box.width(), box.top() + box.height());
-        painter.scale(-box.width(), -box.height());
-    }
-    painter.fillPath(shape, QColor::fromRgb(colour));
+    // Mapped first: Qt fills curves given in a unit square and scaled by the
+    // painter several times slower than the same curves in device pixels.
+    painter.fillPath(toBox.map(SuitShape(suit)), QColor::fromRgb(colour));
     painter.restore();
 }
 

@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "raster/signed_area.h"
+
 namespace tolvane {
 
 namespace {
-
-double SignedArea(const QPolygonF& shape) {
-    double twice = 0;
-    for (qsizetype i = 0; i < shape.size(); ++i) {
-        const QPointF a = shape[i], b = shape[(i + 1) % shape.size()];
-        twice += a.x() * b.y() - b.x() * a.y();
-    }
-    return twice / 2;
-}
 
 // `shape` with every edge moved `distance` outwards (inwards if negative),
 // corners kept sharp, as a pen of twice that width would outline it.

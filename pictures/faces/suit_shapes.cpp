@@ -10,6 +10,7 @@
 #include <string>
 
 #include "raster/palette.h"
+#include "raster/signed_area.h"
 
 namespace tolvane {
 
@@ -25,13 +26,7 @@ QPainterPath JoinedAsStamped(const QPainterPath& a, const QPainterPath& b) {
 }
 
 bool RunsClockwise(const QPainterPath& part) {
-    const QPolygonF outline = part.toSubpathPolygons().value(0);
-    double twiceArea = 0;
-    for (qsizetype i = 0; i < outline.size(); ++i) {
-        const QPointF a = outline[i], b = outline[(i + 1) % outline.size()];
-        twiceArea += a.x() * b.y() - b.x() * a.y();
-    }
-    return twiceArea > 0;  // with y down
+    return SignedArea(part.toSubpathPolygons().value(0)) > 0;
 }
 
 // The parts laid over each other, curves kept as they are, in a path filled

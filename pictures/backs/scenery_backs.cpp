@@ -129,13 +129,14 @@ constexpr std::array<QPointF, 12> kDesertStars = {{
     {6, 8}, {16, 20}, {27, 6}, {34, 15}, {62, 38}, {9, 34}, {24, 30},
     {66, 6}, {45, 41}, {3, 48}, {56, 48}, {30, 44}}};
 
-// The moon drawn at `deviceScale` device pixels to a card pixel.
+// The bite is taken in the device pixels the moon is drawn in, `deviceScale`
+// to a card pixel, so that its curves stay smooth at any density.
 QPainterPath Crescent(QPointF centre, qreal radius, qreal deviceScale) {
     QPainterPath moon;
     moon.addEllipse(centre, radius, radius);
     QPainterPath bite;
     bite.addEllipse(centre + QPointF(-radius * 0.45, -radius * 0.25), radius * 0.85, radius * 0.85);
-    return ScaledOutline::ForDevice(moon, deviceScale).Subtracted(bite).Path();
+    return ScaledOutline(moon, deviceScale).Subtracted(bite).Path();
 }
 
 // ---- Astronaut above the earth ------------------------------------------------

@@ -23,19 +23,14 @@ double FineScale(const QPainterPath& path) {
 
 }  // namespace
 
-ScaledOutline::ScaledOutline(QPainterPath path, double scale) : path_(std::move(path)), scale_(scale) {}
+ScaledOutline::ScaledOutline(QPainterPath path, double scale) : path_(std::move(path)), scale_(scale) {
+    if (!(scale > 0) || !std::isfinite(scale))
+        throw std::invalid_argument("outline scale " + std::to_string(scale) + " is not a positive number");
+}
 
 ScaledOutline ScaledOutline::Fine(QPainterPath path) {
     const double scale = FineScale(path);
     return ScaledOutline(std::move(path), scale);
-}
-
-ScaledOutline ScaledOutline::ForDevice(QPainterPath path, double deviceScale) {
-    if (!(deviceScale > 0) || !std::isfinite(deviceScale))
-        throw std::invalid_argument("device scale " + std::to_string(deviceScale) + " is not a positive number");
-    if (deviceScale == 1)
-        return ScaledOutline(std::move(path), 1);
-    return Fine(std::move(path));
 }
 
 ScaledOutline ScaledOutline::United(const QPainterPath& other) const {

@@ -7,22 +7,20 @@ namespace tolvane {
 // Outlines joined, cut or clipped with their curves kept smooth.
 //
 // Qt's path operations (united, subtracted, intersected) return straight
-// segments only, each as far as a fifth of a unit from its curve: in a unit
-// square a circle comes back an octagon, and outlines a few units wide show
-// facets once drawn large. A ScaledOutline does each operation on its paths
-// scaled up and scales the answer back.
+// segments only, the more of them the larger a curve is in the path's own
+// units: a circle of radius one comes back an octagon, 8% of its radius off
+// the curve, while one of radius ten keeps within a twentieth of a unit. A
+// ScaledOutline does each operation on its paths scaled `scale` times and
+// scales the answer back. Scaled to the device pixels an outline is drawn
+// in, curves ten pixels in radius or more keep within a twentieth of a
+// pixel; scaled by one, the answer is Qt's own, unchanged.
 class ScaledOutline {
 public:
-    // At a power of two that makes `path` at least a thousand units across,
-    // so that the round trip moves no point and the answer keeps within a
-    // five-thousandth of the outline's size of every curve: smooth at any
-    // size it is drawn at.
-    static ScaledOutline Fine(QPainterPath path);
+    ScaledOutline(QPainterPath path, double scale);
 
-    // For an outline drawn at `deviceScale` device pixels to its unit: Fine,
-    // except at one device pixel to a unit, where Qt's own answer stays, as
-    // the pictures drawn at that scale have always been made of it.
-    static ScaledOutline ForDevice(QPainterPath path, double deviceScale);
+    // At a power of two that makes `path` at least a thousand units across,
+    // so that the round trip moves no point: smooth at any size it is drawn.
+    static ScaledOutline Fine(QPainterPath path);
 
     ScaledOutline United(const QPainterPath& other) const;
     ScaledOutline Subtracted(const QPainterPath& bite) const;
@@ -31,8 +29,6 @@ public:
     const QPainterPath& Path() const { return path_; }
 
 private:
-    ScaledOutline(QPainterPath path, double scale);
-
     enum class Operation { Unite, Subtract, Intersect };
     ScaledOutline Combined(Operation operation, const QPainterPath& other) const;
 

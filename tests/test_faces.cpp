@@ -36,6 +36,8 @@ class TestFaces : public QObject {
 private slots:
     void suitSymbolsAreMirrorSymmetric_data();
     void suitSymbolsAreMirrorSymmetric();
+    void suitSymbolsKeepTheirCurves_data();
+    void suitSymbolsKeepTheirCurves();
     void rankTextFitsTheIndex_data();
     void rankTextFitsTheIndex();
     void pipLayouts_data();
@@ -71,6 +73,27 @@ void TestFaces::suitSymbolsAreMirrorSymmetric() {
             inked += qAlpha(stamp.pixel(x, y)) == 255 ? 1 : 0;
     QVERIFY2(inked * 3 > size.width() * size.height(), "the symbol fills at least a third of its box");
     QVERIFY2(inked < size.width() * size.height(), "the symbol leaves its corners clear");
+}
+
+void TestFaces::suitSymbolsKeepTheirCurves_data() {
+    QTest::addColumn<int>("suit");
+    QTest::addColumn<int>("curves");
+    QTest::newRow("clubs: three leaves and the stem") << int(Clubs) << 3 * 4 + 2;
+    QTest::newRow("diamonds: straight") << int(Diamonds) << 0;
+    QTest::newRow("hearts: two lobes and the point") << int(Hearts) << 2 * 4 + 2;
+    QTest::newRow("spades: a heart and the stem") << int(Spades) << 2 * 4 + 2 + 2;
+}
+
+void TestFaces::suitSymbolsKeepTheirCurves() {
+    // Qt's path operations would join the parts into straight segments, a
+    // few to a curve, which show as facets on a symbol drawn large.
+    QFETCH(int, suit);
+    QFETCH(int, curves);
+    const QPainterPath& shape = SuitShape(static_cast<Suit>(suit));
+    int found = 0;
+    for (int i = 0; i < shape.elementCount(); ++i)
+        found += shape.elementAt(i).isCurveTo() ? 1 : 0;
+    QCOMPARE(found, curves);
 }
 
 void TestFaces::rankTextFitsTheIndex_data() {

@@ -60,11 +60,14 @@ constexpr qreal kSwirlReach = 34;     // distance of an arm's end from the centr
 constexpr qreal kSwirlThickest = 11;  // width of an arm at its end
 
 // One arm of the swirl as a closed band that widens as it winds outwards.
-QPolygonF SwirlArm(QPointF centre, qreal startAngle) {
+// Drawn `deviceScale` times larger it takes as many times the steps, so that
+// at any density its edges stay within a tenth of a device pixel of a curve.
+QPolygonF SwirlArm(QPointF centre, qreal startAngle, qreal deviceScale) {
+    const int steps = std::max(kSwirlSteps, static_cast<int>(std::ceil(kSwirlSteps * deviceScale)));
     QPolygonF outer, inner;
     const qreal sweep = kSwirlTurns * 2 * std::numbers::pi;
-    for (int i = 0; i <= kSwirlSteps; ++i) {
-        const qreal t = static_cast<qreal>(i) / kSwirlSteps;
+    for (int i = 0; i <= steps; ++i) {
+        const qreal t = static_cast<qreal>(i) / steps;
         const qreal angle = startAngle + t * sweep;
         const qreal radius = kSwirlReach * t;
         const qreal halfWidth = kSwirlThickest * t * t / 2;
@@ -261,7 +264,8 @@ void PaintRedSwirl(QImage& card) {
     painter.fillRect(kCardArea, Qt::white);
     for (int arm = 0; arm < kSwirlArms; ++arm) {
         painter.setBrush(QColor(kSwirlArmColours[arm]));
-        painter.drawPolygon(SwirlArm(kCardCentre, arm * 2 * std::numbers::pi / kSwirlArms));
+        painter.drawPolygon(
+            SwirlArm(kCardCentre, arm * 2 * std::numbers::pi / kSwirlArms, painter.deviceTransform().m11()));
     }
     painter.DrawFrame(kCardArea.adjusted(3.5, 3.5, -3.5, -3.5), 1.5, QColor(kSwirlArmColours[0]));
 }

@@ -6,6 +6,7 @@
 
 #include "back_kit.h"
 #include "designs.h"
+#include "raster/scaled_outline.h"
 
 namespace tolvane::backs {
 
@@ -128,12 +129,14 @@ constexpr std::array<QPointF, 12> kDesertStars = {{
     {6, 8}, {16, 20}, {27, 6}, {34, 15}, {62, 38}, {9, 34}, {24, 30},
     {66, 6}, {45, 41}, {3, 48}, {56, 48}, {30, 44}}};
 
-QPainterPath Crescent(QPointF centre, qreal radius) {
+// The bite is taken in the device pixels the moon is drawn in, `deviceScale`
+// to a card pixel, so that its curves stay smooth at any density.
+QPainterPath Crescent(QPointF centre, qreal radius, qreal deviceScale) {
     QPainterPath moon;
     moon.addEllipse(centre, radius, radius);
     QPainterPath bite;
     bite.addEllipse(centre + QPointF(-radius * 0.45, -radius * 0.25), radius * 0.85, radius * 0.85);
-    return moon.subtracted(bite);
+    return ScaledOutline(moon, deviceScale).Subtracted(bite).Path();
 }
 
 // ---- Astronaut above the earth ------------------------------------------------
@@ -280,7 +283,7 @@ void PaintDesertDuneWithMoon(QImage& card) {
     const QPointF moon(48, 20);
     PaintGlow(card, moon, 20, QColor(0xfff3c4), kHaloStrength);
     painter.setBrush(QColor(0xfbf0c2));
-    painter.drawPath(Crescent(moon, 9));
+    painter.drawPath(Crescent(moon, 9, painter.deviceTransform().m11()));
 
     QPainterPath farDunes({0, 64});
     farDunes.cubicTo({14, 56}, {26, 60}, {36, 62});

@@ -61,17 +61,25 @@ constexpr QRgb kDarkBrows = Olive;
 // The figure is symmetric about this column, save for what it holds.
 constexpr int kFigureX = 33;
 
-// Body, shared by all three ranks.
-const QPolygon kShoulders{{{13, 47}, {14, 38}, {19, 33}, {27, 30}, {39, 30}, {47, 33}, {52, 38}, {53, 47}}};
-const QPolygon kShoulderSeam{{{16, 46}, {16, 39}, {20, 35}, {27, 32}, {39, 32}, {46, 35}, {50, 39}, {50, 46}}};
+// Body, shared by all three ranks. Shoulders, sleeves, beard and cap are
+// round where their points bend; where they meet the card's halfway row or
+// the mouth they stay square.
+const RoundedPolygon kShoulders{
+    .points{{{13, 47}, {14, 38}, {19, 33}, {27, 30}, {39, 30}, {47, 33}, {52, 38}, {53, 47}}},
+    .firstRound = 1, .lastRound = 6};
+const RoundedPolygon kShoulderSeam{
+    .points{{{16, 46}, {16, 39}, {20, 35}, {27, 32}, {39, 32}, {46, 35}, {50, 39}, {50, 46}}},
+    .firstRound = 1, .lastRound = 6};
 const QPolygon kChestPanel{{{29, 34}, {37, 34}, {40, 47}, {26, 47}}};
 const QPolygon kCollar{{{25, 30}, {41, 30}, {37, 35}, {33, 37}, {29, 35}}};
 const QRect kNeck{31, 27, 5, 4};
 const QRect kFace{27, 14, 13, 14};
-const QPolygon kHoldingSleeve{{{14, 47}, {14, 42}, {16, 39}, {23, 39}, {25, 43}, {24, 47}}};
+const RoundedPolygon kHoldingSleeve{.points{{{14, 47}, {14, 42}, {16, 39}, {23, 39}, {25, 43}, {24, 47}}},
+                                    .firstRound = 1, .lastRound = 4};
 const QRect kHoldingCuff{15, 38, 9, 2};
 const QRect kHoldingHand{16, 34, 6, 5};
-const QPolygon kRestingSleeve{{{52, 47}, {52, 41}, {48, 38}, {43, 40}, {41, 44}, {42, 47}}};
+const RoundedPolygon kRestingSleeve{.points{{{52, 47}, {52, 41}, {48, 38}, {43, 40}, {41, 44}, {42, 47}}},
+                                    .firstRound = 1, .lastRound = 4};
 const QPolygon kRestingCuff{{{43, 39}, {45, 39}, {42, 45}, {40, 45}}};
 const QRect kRestingHand{37, 40, 5, 5};
 
@@ -87,7 +95,9 @@ const QRect kKingCrownBand{26, 12, 15, 3};
 const std::array<QPoint, 3> kCrownJewels = {{{29, 13}, {33, 13}, {37, 13}}};
 const std::array<QPoint, 3> kErmineSpots = {{{28, 31}, {33, 33}, {38, 31}}};
 const QRect kKingHair{24, 13, 19, 16};
-const QPolygon kBeard{{{27, 22}, {29, 25}, {37, 25}, {39, 22}, {40, 28}, {37, 33}, {33, 36}, {29, 33}, {26, 28}}};
+const RoundedPolygon kBeard{
+    .points{{{27, 22}, {29, 25}, {37, 25}, {39, 22}, {40, 28}, {37, 33}, {33, 36}, {29, 33}, {26, 28}}},
+    .firstRound = 4, .lastRound = 8};
 const QRect kMoustache{30, 24, 7, 1};
 const QRect kKingMouth{31, 26, 5, 1};
 
@@ -99,7 +109,8 @@ const std::array<QPoint, 5> kNecklace = {{{29, 32}, {31, 34}, {33, 35}, {35, 34}
 
 // The Jack: short hair under a cap with a feather.
 const QRect kJackHair{26, 15, 15, 9};
-const QPolygon kCap{{{25, 16}, {26, 11}, {30, 8}, {37, 8}, {41, 11}, {42, 16}}};
+const RoundedPolygon kCap{.points{{{25, 16}, {26, 11}, {30, 8}, {37, 8}, {41, 11}, {42, 16}}},
+                          .firstRound = 1, .lastRound = 4};
 const QRect kCapBrim{25, 14, 18, 3};
 const QPolygon kFeather{{{40, 12}, {41, 8}, {44, 6}, {44, 9}, {42, 11}, {41, 14}}};
 

@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "raster/signed_area.h"
+
 namespace tolvane {
 
 namespace {
-
-double SignedArea(const QPolygonF& shape) {
-    double twice = 0;
-    for (qsizetype i = 0; i < shape.size(); ++i) {
-        const QPointF a = shape[i], b = shape[(i + 1) % shape.size()];
-        twice += a.x() * b.y() - b.x() * a.y();
-    }
-    return twice / 2;
-}
 
 // `shape` with every edge moved `distance` outwards (inwards if negative),
 // corners kept sharp, as a pen of twice that width would outline it.
@@ -38,6 +31,25 @@ QPolygonF Offset(const QPolygonF& shape, double distance) {
         moved.append(at + (n1 + n2) * (outwards * reach));
     }
     return moved;
+}
+
+void AppendUnlessRepeated(QPolygonF& polygon, QPointF point) {
+    if (polygon.isEmpty() || polygon.last() != point)
+        polygon.append(point);
+}
+
+// The curve from `from` to `to` pulled towards `corner`, as straight pieces
+// that stray from it by a sixteenth of a device pixel at most: a quadratic
+// curve strays from the chord of a step 1/n long by a quarter of
+// |from - 2 corner + to| / n^2.
+void AppendRoundCorner(QPolygonF& polygon, QPointF from, QPointF corner, QPointF to) {
+    const QPointF bend = from - 2 * corner + to;
+    const double bendLength = std::hypot(bend.x(), bend.y());
+    const int steps = std::max(1, static_cast<int>(std::ceil(2 * std::sqrt(bendLength))));
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        AppendUnlessRepeated(polygon, (1 - t) * (1 - t) * from + 2 * t * (1 - t) * corner + t * t * to);
+    }
 }
 
 // QPainter outlines a rectangle one pixel beyond its width and height.
@@ -64,7 +76,18 @@ void OutlineBrush::Outlined(const QPolygon& shape, QRgb fill) {
         painter_.drawPolygon(shape);
         return;
     }
-    const QPolygonF middle = OnDevice(shape);
+    OutlinedOnDevice(OnDevice(shape), fill);
+}
+
+void OutlineBrush::Outlined(const RoundedPolygon& shape, QRgb fill) {
+    if (!grid_) {
+        Outlined(shape.points, fill);
+        return;
+    }
+    OutlinedOnDevice(OnDevice(shape), fill);
+}
+
+void OutlineBrush::OutlinedOnDevice(const QPolygonF& middle, QRgb fill) {
     const double half = grid_->LineWidth() / 2.0;
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(QColor::fromRgb(kOutline));
@@ -125,13 +148,24 @@ void OutlineBrush::Dot(QPoint at, QRgb colour) {
 
 void OutlineBrush::Polyline(const QPolygon& line, QRgb colour) {
     if (grid_) {
-        painter_.setPen(QPen(QColor::fromRgb(colour), grid_->LineWidth(), Qt::SolidLine, Qt::FlatCap,
-                             Qt::MiterJoin));
-        painter_.drawPolyline(OnDevice(line));
-    } else {
-        painter_.setPen(QColor::fromRgb(colour));
-        painter_.drawPolyline(line);
+        PolylineOnDevice(OnDevice(line), colour);
+        return;
     }
+    painter_.setPen(QColor::fromRgb(colour));
+    painter_.drawPolyline(line);
+}
+
+void OutlineBrush::Polyline(const RoundedPolygon& line, QRgb colour) {
+    if (grid_) {
+        PolylineOnDevice(OnDevice(line), colour);
+        return;
+    }
+    Polyline(line.points, colour);
+}
+
+void OutlineBrush::PolylineOnDevice(const QPolygonF& line, QRgb colour) {
+    painter_.setPen(QPen(QColor::fromRgb(colour), grid_->LineWidth(), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter_.drawPolyline(line);
 }
 
 void OutlineBrush::UseOutlineAndFill(QRgb fill) {
@@ -144,6 +178,22 @@ QPolygonF OutlineBrush::OnDevice(const QPolygon& line) const {
     device.reserve(line.size());
     for (QPoint point : line)
         device.append(grid_->LinePoint(point));
+    return device;
+}
+
+QPolygonF OutlineBrush::OnDevice(const RoundedPolygon& shape) const {
+    const QPolygonF points = OnDevice(shape.points);
+    const qsizetype count = points.size();
+    const auto middle = [&](qsizetype a, qsizetype b) { return (points[a % count] + points[b % count]) / 2; };
+    QPolygonF device;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (i < shape.firstRound || i > shape.lastRound)
+            AppendUnlessRepeated(device, points[i]);
+        else
+            AppendRoundCorner(device, middle(i + count - 1, i), points[i], middle(i, i + 1));
+    }
+    if (device.size() > 1 && device.last() == device.first())
+        device.removeLast();
     return device;
 }
 

@@ -2,30 +2,94 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <QTransform>
 
 #include <array>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
 #include "raster/palette.h"
+#include "raster/signed_area.h"
 
 namespace tolvane {
 
 namespace {
 
-QPainterPath Heart() {
-    constexpr double kLobeRadius = 0.26;
-    constexpr double kLobeCentreY = 0.28;
-    constexpr double kLobeOverlap = 0.01;
+// How a symbol's overlapping parts become its one outline.
+using Join = QPainterPath (*)(const QPainterPath&, const QPainterPath&);
+
+// Qt's own join in the unit square, which leaves each curve a few straight
+// segments.
+QPainterPath JoinedAsStamped(const QPainterPath& a, const QPainterPath& b) {
+    return a.united(b);
+}
+
+bool RunsClockwise(const QPainterPath& part) {
+    return SignedArea(part.toSubpathPolygons().value(0)) > 0;
+}
+
+// The parts laid over each other, curves kept as they are, in a path filled
+// by the winding rule: wherever any part covers is filled, as long as every
+// part runs the same way round, so `b` is turned to run as `a` does. Cheaper
+// than any join, and smooth at every size.
+QPainterPath JoinedSmoothly(const QPainterPath& a, const QPainterPath& b) {
+    QPainterPath joined = a;
+    joined.addPath(RunsClockwise(a) == RunsClockwise(b) ? b : b.toReversed());
+    joined.setFillRule(Qt::WindingFill);
+    return joined;
+}
+
+constexpr double kLobeRadius = 0.26;
+constexpr double kLobeOverlap = 0.01;
+constexpr QPointF kLeftLobeCentre{0.5 - kLobeRadius + kLobeOverlap, 0.28};
+constexpr QPointF kRightLobeCentre{0.5 + kLobeRadius - kLobeOverlap, 0.28};
+constexpr double kHeartSideY = kLeftLobeCentre.y() + 0.08;
+
+// Where the heart's point leaves its left lobe, and the first control point
+// of the curve from there down to the tip; the right side mirrors it.
+struct HeartSide {
+    QPointF leaves;
+    QPointF pull;
+};
+
+// How a symbol is made.
+struct Making {
+    Join join;
+    HeartSide side;
+};
+
+// As every card drawn at one device pixel to a card pixel has always been
+// stamped: the point leaves each lobe at a slight angle, a few straight
+// segments to each curve. Neither shows at that size.
+Making AsStamped() {
+    return {JoinedAsStamped, {{0.02, kHeartSideY}, {0.08, 0.62}}};
+}
+
+// Smooth at any size: the point leaves each lobe along its edge, so the side
+// runs on without a kink.
+Making Smooth() {
+    const double dy = kHeartSideY - kLeftLobeCentre.y();
+    const double dx = std::sqrt(kLobeRadius * kLobeRadius - dy * dy);
+    const QPointF leaves(kLeftLobeCentre.x() - dx, kHeartSideY);
+    const QPointF downTheEdge = QPointF(dy, dx) / kLobeRadius;
+    constexpr double kPull = 0.27;
+    return {JoinedSmoothly, {leaves, leaves + downTheEdge * kPull}};
+}
+
+QPainterPath Heart(const Making& making) {
+    const Join join = making.join;
+    const HeartSide& side = making.side;
     QPainterPath left, right, point;
-    left.addEllipse(QPointF(0.5 - kLobeRadius + kLobeOverlap, kLobeCentreY), kLobeRadius, kLobeRadius);
-    right.addEllipse(QPointF(0.5 + kLobeRadius - kLobeOverlap, kLobeCentreY), kLobeRadius, kLobeRadius);
-    point.moveTo(0.02, kLobeCentreY + 0.08);
-    point.cubicTo(0.08, 0.62, 0.4, 0.78, 0.5, 1.0);
-    point.cubicTo(0.6, 0.78, 0.92, 0.62, 0.98, kLobeCentreY + 0.08);
-    point.lineTo(0.5, kLobeCentreY);
+    left.addEllipse(kLeftLobeCentre, kLobeRadius, kLobeRadius);
+    right.addEllipse(kRightLobeCentre, kLobeRadius, kLobeRadius);
+    point.moveTo(side.leaves);
+    point.cubicTo(side.pull, QPointF(0.4, 0.78), QPointF(0.5, 1.0));
+    point.cubicTo(QPointF(0.6, 0.78), QPointF(1 - side.pull.x(), side.pull.y()),
+                  QPointF(1 - side.leaves.x(), side.leaves.y()));
+    point.lineTo(0.5, kLeftLobeCentre.y());
     point.closeSubpath();
-    return left.united(right).united(point);
+    return join(join(left, right), point);
 }
 
 // The stem of club and spade, flaring into a foot along the bottom edge.
@@ -51,14 +115,14 @@ QPainterPath Diamond() {
     return diamond;
 }
 
-QPainterPath Spade() {
+QPainterPath Spade(const Making& making) {
     // The blade is a heart standing on its point, squat to leave room for the stem.
     constexpr double kBladeHeight = 0.8;
-    const QPainterPath blade = QTransform(1, 0, 0, -kBladeHeight, 0, kBladeHeight).map(Heart());
-    return blade.united(Stem(0.6));
+    const QPainterPath blade = QTransform(1, 0, 0, -kBladeHeight, 0, kBladeHeight).map(Heart(making));
+    return making.join(blade, Stem(0.6));
 }
 
-QPainterPath Club() {
+QPainterPath Club(Join join) {
     constexpr double kTopLeafRadius = 0.24;
     constexpr double kSideLeafRadius = 0.225;
     constexpr double kSideLeafY = 0.56;
@@ -68,7 +132,18 @@ QPainterPath Club() {
     right.addEllipse(QPointF(1.0 - kSideLeafRadius, kSideLeafY), kSideLeafRadius, kSideLeafRadius);
     between.addPolygon(QPolygonF({QPointF(0.5, kTopLeafRadius), QPointF(kSideLeafRadius, kSideLeafY),
                                   QPointF(1.0 - kSideLeafRadius, kSideLeafY)}));
-    return top.united(left).united(right).united(between).united(Stem(0.55));
+    return join(join(join(join(top, left), right), between), Stem(0.55));
+}
+
+// The four symbols in suit order.
+std::array<QPainterPath, 4> SuitsMade(const Making& making) {
+    return {Club(making.join), Diamond(), Heart(making), Spade(making)};
+}
+
+const QPainterPath& StampedShape(Suit suit) {
+    // Built once: uniting the curves costs more than drawing a whole card.
+    static const std::array<QPainterPath, 4> kShapes = SuitsMade(AsStamped());
+    return kShapes[suit];
 }
 
 }  // namespace
@@ -80,8 +155,7 @@ void CheckSuit(int suit) {
 
 const QPainterPath& SuitShape(Suit suit) {
     CheckSuit(suit);
-    // Built once: uniting the curves costs more than drawing a whole card.
-    static const std::array<QPainterPath, 4> kShapes = {Club(), Diamond(), Heart(), Spade()};
+    static const std::array<QPainterPath, 4> kShapes = SuitsMade(Smooth());
     return kShapes[suit];
 }
 
@@ -91,27 +165,26 @@ QRgb SuitInk(Suit suit) {
 }
 
 QImage SuitStamp(Suit suit, QSize size, QRgb colour) {
+    CheckSuit(suit);
     QImage stamp(size, QImage::Format_ARGB32);
     stamp.fill(Qt::transparent);
     QPainter painter(&stamp);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.scale(size.width(), size.height());
-    painter.fillPath(SuitShape(suit), QColor::fromRgb(colour));
+    painter.fillPath(StampedShape(suit), QColor::fromRgb(colour));
     return stamp;
 }
 
 void PaintSuitSymbol(QPainter& painter, Suit suit, const QRect& box, QRgb colour, Upright way) {
-    const QPainterPath& shape = SuitShape(suit);
+    const QTransform toBox = way == Upright::Yes
+                                 ? QTransform(box.width(), 0, 0, box.height(), box.left(), box.top())
+                                 : QTransform(-box.width(), 0, 0, -box.height(), box.left() + box.width(),
+                                              box.top() + box.height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    if (way == Upright::Yes) {
-        painter.translate(box.topLeft());
-        painter.scale(box.width(), box.height());
-    } else {
-        painter.translate(box.left() + box.width(), box.top() + box.height());
-        painter.scale(-box.width(), -box.height());
-    }
-    painter.fillPath(shape, QColor::fromRgb(colour));
+    // Mapped first: Qt fills curves given in a unit square and scaled by the
+    // painter several times slower than the same curves in device pixels.
+    painter.fillPath(toBox.map(SuitShape(suit)), QColor::fromRgb(colour));
     painter.restore();
 }
 

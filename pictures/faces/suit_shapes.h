@@ -12,15 +12,20 @@
 namespace tolvane {
 
 // The one outline of each suit symbol, in a unit square (x and y 0..1, y
-// down), the symbol upright. Every size a symbol appears at is this path
-// scaled, so index, pip, ace and court symbols share one shape.
+// down), the symbol upright: its parts overlaid, their curves kept, filled
+// by the winding rule, so it is smooth at any size. Every size a symbol is
+// drawn at is this path scaled, so index, pip, ace and court symbols share
+// one shape.
 const QPainterPath& SuitShape(Suit suit);
 
 // Black for Clubs and Spades, red for Diamonds and Hearts.
 QRgb SuitInk(Suit suit);
 
 // The suit symbol rasterised without antialiasing to `size`: opaque `colour`
-// on a fully transparent background, ready to be stamped onto a card.
+// on a fully transparent background, ready to be stamped onto a card drawn
+// at one device pixel to a card pixel. Its outline is the symbol as those
+// cards have always had it, each curve a few straight segments, which is
+// invisible at their size.
 QImage SuitStamp(Suit suit, QSize size, QRgb colour);
 
 // Which way up a symbol stands: pips in the lower half of a card are turned.

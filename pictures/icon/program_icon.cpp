@@ -12,6 +12,7 @@
 
 #include "raster/palette.h"
 #include "raster/pixel_map.h"
+#include "raster/scaled_outline.h"
 
 namespace tolvane {
 
@@ -163,7 +164,8 @@ void PaintBackPattern(QPainter& painter, const QRectF& card, double line) {
             bands.closeSubpath();
         }
     bands.setFillRule(Qt::WindingFill);
-    painter.fillPath(bands.intersected(shape), QColor(palette::Blue));
+    // Clipped finely: a scalable drawing shows the field's rounded corners at any size.
+    painter.fillPath(ScaledOutline::Fine(shape).Intersected(bands).Path(), QColor(palette::Blue));
 }
 
 // The icon's heart in a unit square: two round lobes over a point.

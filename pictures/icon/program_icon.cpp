@@ -1,5 +1,6 @@
 #include "program_icon.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -146,26 +147,65 @@ void PaintCardShape(QPainter& painter, const QRectF& card, double line, QRgb fil
 // The back card's pattern: light diagonal bands crossing over dark
 // diamonds, as on a classic card back, inside a white margin. Built as
 // paths rather than clipped, since an SVG file keeps no clipping.
+// The diagonal bands that cross a field into diamonds, `cell` apart, each
+// running a cell past the field's top and bottom.
+QList<QPolygonF> DiamondBands(const QRectF& field, double cell) {
+    const double band = std::max(1.0, cell / 4);
+    const QPointF across(band / 2 * std::sqrt(2.0), 0);
+    const double reach = field.height() + field.width();
+    const double length = field.height() + 2 * cell;
+    QList<QPolygonF> bands;
+    for (double offset = -reach; offset <= reach; offset += cell)
+        for (double slope : {1.0, -1.0}) {
+            const QPointF start = field.topLeft() + QPointF(offset - slope * cell, -cell);
+            const QPointF end = start + QPointF(slope * length, length);
+            bands.append(QPolygonF({start - across, start + across, end + across, end - across}));
+        }
+    return bands;
+}
+
+// Fills `shape` navy and lays the blue `bands` over it, inside the shape only.
+void PaintBandedShape(QPainter& painter, const QPainterPath& shape, const QList<QPolygonF>& bands) {
+    const QColor navy(palette::Navy), blue(palette::Blue);
+    if (painter.paintEngine()->type() != QPaintEngine::Raster) {
+        // A scalable drawing cuts the bands finely, so it shows the shape's
+        // rounded corners at any size.
+        QPainterPath allBands;
+        allBands.setFillRule(Qt::WindingFill);
+        for (const QPolygonF& band : bands)
+            allBands.addPolygon(band);
+        painter.fillPath(shape, navy);
+        painter.fillPath(ScaledOutline::Fine(shape).Intersected(allBands).Path(), blue);
+        return;
+    }
+    // On an image the shape's own coverage keeps the bands inside it, on a
+    // layer of their own. Each band is filled alone: Qt's rasterizer takes
+    // thousands of times longer over all of them as one path.
+    QImage layer(painter.device()->width(), painter.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter onLayer(&layer);
+        onLayer.setRenderHints(painter.renderHints());
+        onLayer.setTransform(painter.worldTransform());
+        onLayer.setPen(Qt::NoPen);
+        onLayer.fillPath(shape, navy);
+        onLayer.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        onLayer.setBrush(blue);
+        for (const QPolygonF& band : bands)
+            onLayer.drawPolygon(band);
+    }
+    painter.save();
+    painter.resetTransform();
+    painter.drawImage(0, 0, layer);
+    painter.restore();
+}
+
 void PaintBackPattern(QPainter& painter, const QRectF& card, double line) {
     const QRectF field = card.adjusted(line * 2.5, line * 2.5, -line * 2.5, -line * 2.5);
     const double cell = field.width() / 5;  // five diamonds across
     QPainterPath shape;
     shape.addRoundedRect(field, cell / 3, cell / 3);
-    painter.fillPath(shape, QColor(palette::Navy));
-    const double band = std::max(1.0, cell / 4);
-    const double reach = field.height() + field.width();
-    QPainterPath bands;
-    for (double offset = -reach; offset <= reach; offset += cell)
-        for (double slope : {1.0, -1.0}) {
-            const QPointF start = field.topLeft() + QPointF(offset, 0);
-            const QPointF end = start + QPointF(slope * reach, reach);
-            const QPointF across(band / 2 * std::sqrt(2.0), 0);
-            bands.addPolygon(QPolygonF({start - across, start + across, end + across, end - across}));
-            bands.closeSubpath();
-        }
-    bands.setFillRule(Qt::WindingFill);
-    // Clipped finely: a scalable drawing shows the field's rounded corners at any size.
-    painter.fillPath(ScaledOutline::Fine(shape).Intersected(bands).Path(), QColor(palette::Blue));
+    PaintBandedShape(painter, shape, DiamondBands(field, cell));
 }
 
 // The icon's heart in a unit square: two round lobes over a point.

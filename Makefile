@@ -44,11 +44,14 @@ bench: build
 	$(BUILD)/bench/tolvane_bench
 
 # The README's images of the pictures drawn for dense screens: a few
-# pictures from the sheet at 2, and the window at 125 %, 150 % and 200 %.
+# pictures from the sheet at 2, four of them at 4 (an ace, a 10, a court
+# card, a back), and the window at 125 %, 150 % and 200 %.
 # Remake them when a picture or the window changes, look at them, commit.
 DOCS_SHEET_IDS = 1,10,12,25,37,52,53,58,61,63,67,70,72
+DOCS_CLOSE_IDS = 40,23,12,58
 docs-images: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/picture_sheet docs/pictures-2x-crop.png 2 $(DOCS_SHEET_IDS)
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/picture_sheet docs/pictures-4x-crop.png 4 $(DOCS_CLOSE_IDS)
 	for scale in 1.25 1.5 2; do \
 	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale \
 	        $(BUILD)/tools/window_screenshot docs/window-$${scale}x.png || exit 1; \

@@ -13,11 +13,12 @@ namespace {
 
 const QStringList kEntries{"one", "two", "three", "four", "five"};
 
+// With Clear and AddItem, or with `qts` own clear and addItem.
 template <class Control>
-void Fill(Control& control) {
-    control.Clear();
+void Fill(Control& control, bool qts = false) {
+    qts ? control.clear() : control.Clear();
     for (const QString& entry : kEntries)
-        control.AddItem(entry);
+        qts ? control.addItem(entry) : control.AddItem(entry);
 }
 
 // Each case starts from a freshly filled list or selector with `from` selected.
@@ -57,16 +58,16 @@ void CheckSetSelectedIndex(int from, int to, int reports) {
         QCOMPARE(seenByHandler, to);
 }
 
-// Clear and AddItem never report, and leave no entry selected, however the
-// widget signals underneath.
+// Filling never reports, and leaves no entry selected, however the widget
+// signals underneath, and whether through the control's calls or Qt's.
 template <class Control>
-void CheckFillingIsSilent() {
+void CheckFillingIsSilent(bool qts) {
     QWidget window;
     Control control(&window);
     Fill(control);
     control.SetSelectedIndex(2);
     QSignalSpy reports(&control, &Control::SelectionChanged);
-    Fill(control);
+    Fill(control, qts);
     QCOMPARE(reports.count(), 0);
     QCOMPARE(control.SelectedIndex(), -1);
     QCOMPARE(control.count(), kEntries.size());
@@ -133,8 +134,10 @@ private slots:
     }
 
     void fillingIsSilent() {
-        CheckFillingIsSilent<EntryList>();
-        CheckFillingIsSilent<EntrySelector>();
+        for (const bool qts : {false, true}) {
+            CheckFillingIsSilent<EntryList>(qts);
+            CheckFillingIsSilent<EntrySelector>(qts);
+        }
     }
 
     void badIndexIsNamed_data() {

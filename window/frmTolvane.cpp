@@ -68,10 +68,6 @@ const Deck& frmTolvane::CurrentDeck() const {
     return colDeck;
 }
 
-bool frmTolvane::Loading() const {
-    return bLoading;
-}
-
 void frmTolvane::CreateControls() {
     lstDeck = NamedControl<EntryList>(this, "lstDeck", QStringLiteral("Deck"));
     const QString shuffle = QStringLiteral("Shuffle");  // no access key

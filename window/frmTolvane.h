@@ -36,7 +36,6 @@ public:
                         HandlerFailure failed = ReportAndEnd, QWidget* parent = nullptr);
 
     const Deck& CurrentDeck() const;  // in the order listed
-    bool Loading() const;  // true only while the load sequence fills the selectors
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -151,9 +151,6 @@ private slots:
         QFETCH(int, index);
         CheckBadIndexIsNamed<EntryList>(index, SetSelected<EntryList>);
         CheckBadIndexIsNamed<EntrySelector>(index, SetSelected<EntrySelector>);
-        const auto entryText = [](const EntrySelector& selector, int i) { (void)selector.EntryText(i); };
-        CheckBadIndexIsNamed<EntrySelector>(index, entryText);
-        CheckBadIndexIsNamed<EntrySelector>(-1, entryText);  // no entry has the text of "none"
         const auto entryData = [](const EntrySelector& selector, int i) { (void)selector.EntryData(i); };
         CheckBadIndexIsNamed<EntrySelector>(index, entryData);
         CheckBadIndexIsNamed<EntrySelector>(-1, entryData);

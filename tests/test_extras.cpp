@@ -61,7 +61,7 @@ void TestExtras::pixelMapKeyCoversThePalette() {
     std::set<QRgb> colours;
     for (char key : keys)
         colours.insert(PixelMapColour(key));
-    QCOMPARE(colours, std::set<QRgb>(palette::kColours.begin(), palette::kColours.end()));
+    QCOMPARE(colours, kPaletteColours);
 
     const std::string_view row = keys.substr(10, 2);
     const QImage image = PixelMapImage(std::span(&row, 1));

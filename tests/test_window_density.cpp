@@ -71,20 +71,19 @@ private slots:
     void drawnAgainWhenTheScaleChanges();
 };
 
-// The face of the first card, back 58 and the smaller picture 70.
+// The face of the first card (the deck starts in order), back 58 and the smaller picture 70.
 void TestWindowDensity::picturesDrawnForTheScreen() {
     Shown shown;
     QCOMPARE(shown.window.devicePixelRatioF(), 2.0);
     shown.Selector("comBack")->SetSelectedIndex(58 - kFirstBack);
     shown.Selector("comAll")->SetSelectedIndex(70 - kFirstPicture);
-    CheckShowsAt(shown.Box("imgCard"), shown.window.CurrentDeck().Item(1), 2);
+    CheckShowsAt(shown.Box("imgCard"), kFirstCard, 2);
     CheckShowsAt(shown.Box("imgBack"), 58, 2);
     CheckShowsAt(shown.Box("imgAll"), 70, 2);
 }
 
 void TestWindowDensity::drawnAgainOnAnotherScreen() {
     Shown shown;
-    const int card = shown.window.CurrentDeck().Item(1);
     const std::tuple<const char*, double, double> moves[] = {
         {"denser", 3, 3}, {"densest", 5, 4}, {"ordinary", 2, 2}};
     for (const auto& [screen, windowRatio, pictureRatio] : moves) {
@@ -92,10 +91,10 @@ void TestWindowDensity::drawnAgainOnAnotherScreen() {
         QCOMPARE(shown.window.screen()->name(), QString(screen));
         QCOMPARE(shown.window.devicePixelRatioF(), windowRatio);
         if (windowRatio != pictureRatio) {
-            QCOMPARE(shown.Box("imgCard")->Picture(), FetchPicture(card, pictureRatio));
+            QCOMPARE(shown.Box("imgCard")->Picture(), FetchPicture(kFirstCard, pictureRatio));
             continue;
         }
-        CheckShowsAt(shown.Box("imgCard"), card, pictureRatio);
+        CheckShowsAt(shown.Box("imgCard"), kFirstCard, pictureRatio);
         CheckShowsAt(shown.Box("imgBack"), kFirstBack, pictureRatio);
         CheckShowsAt(shown.Box("imgAll"), kFirstPicture, pictureRatio);
     }

@@ -130,11 +130,6 @@ void EntrySelector::SetSelectedIndex(int index) {
         emit SelectionChanged();
 }
 
-QString EntrySelector::EntryText(int index) const {
-    CheckEntry(index);
-    return itemText(index);
-}
-
 QVariant EntrySelector::EntryData(int index) const {
     CheckEntry(index);
     return itemData(index);

@@ -28,8 +28,6 @@ public:
     // Throws std::out_of_range naming `index` unless it is -1 or an entry.
     void SetSelectedIndex(int index);
     // Throws std::out_of_range naming `index` unless it is an entry.
-    QString EntryText(int index) const;
-    // Throws std::out_of_range naming `index` unless it is an entry.
     QVariant EntryData(int index) const;
 
     void showPopup() override;

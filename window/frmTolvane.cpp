@@ -64,10 +64,6 @@ void frmTolvane::changeEvent(QEvent* event) {
         PlaceControls();
 }
 
-const Deck& frmTolvane::CurrentDeck() const {
-    return colDeck;
-}
-
 void frmTolvane::CreateControls() {
     lstDeck = NamedControl<EntryList>(this, "lstDeck", QStringLiteral("Deck"));
     const QString shuffle = QStringLiteral("Shuffle");  // no access key

@@ -35,7 +35,6 @@ public:
     explicit frmTolvane(std::unique_ptr<RandomSource> random = std::make_unique<ClockRandomSource>(),
                         HandlerFailure failed = ReportAndEnd, QWidget* parent = nullptr);
 
-    const Deck& CurrentDeck() const;  // in the order listed
 
 protected:
     void changeEvent(QEvent* event) override;

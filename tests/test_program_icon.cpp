@@ -9,6 +9,7 @@
 #include "pictures/raster/palette.h"
 #include "pictures/icon/program_icon.h"
 #include "pixel_counts.h"
+#include "throws_naming.h"
 
 using namespace tolvane;
 
@@ -110,12 +111,7 @@ private slots:
     }
 
     void badImageIsNamed() {
-        try {
-            DrawProgramIcon(static_cast<IconImage>(7));
-            QFAIL("no exception");
-        } catch (const std::out_of_range& error) {
-            QVERIFY2(QString(error.what()).contains('7'), error.what());
-        }
+        CheckThrowsNaming([] { DrawProgramIcon(static_cast<IconImage>(7)); }, "7");
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, DrawThemeIcon(20));
     }
 };

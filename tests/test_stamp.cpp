@@ -15,6 +15,7 @@
 #include "pictures/raster/stamp.h"
 #include "pictures/faces/suit_shapes.h"
 #include "pictures/faces/suit_stamps.h"
+#include "throws_naming.h"
 
 using namespace tolvane;
 
@@ -130,12 +131,7 @@ void TestStamp::rowWritersRefuseEightBitPictures() {
         QImage card(kCardSize, QImage::Format_Grayscale8);
         card.fill(0);
         const QImage untouched = card;
-        try {
-            write(card);
-            QFAIL(qPrintable(QString(name) + " drew on an 8-bit picture"));
-        } catch (const std::invalid_argument& error) {
-            QVERIFY2(QString(error.what()).contains("Format_Grayscale8"), name);
-        }
+        CheckThrowsNaming<std::invalid_argument>([&] { write(card); }, "Format_Grayscale8");
         QVERIFY2(card == untouched, name);
     }
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, (void)PipStamp(static_cast<Suit>(4)));

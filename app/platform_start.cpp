@@ -1,4 +1,4 @@
-#include "platform_start.h"
+#include "app/platform_start.h"
 
 #include <QByteArray>
 #include <QByteArrayList>

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "pictures/raster/palette.h"
+#include "raster/palette.h"
 
 // Colour tallies over every pixel of a picture, for the picture tests.
 

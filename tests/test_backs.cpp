@@ -6,8 +6,8 @@
 #include <utility>
 #include <set>
 
-#include "pictures/backs/backs.h"
-#include "pictures/backs/back_kit.h"
+#include "backs/backs.h"
+#include "backs/back_kit.h"
 #include "pictures/picture_catalogue.h"
 #include "pixel_counts.h"
 #include "ratio_rows.h"

@@ -4,8 +4,8 @@
 #include <climits>
 #include <stdexcept>
 
-#include "window/entry_list.h"
-#include "window/entry_selector.h"
+#include "entry_list.h"
+#include "entry_selector.h"
 #include "throws_naming.h"
 
 using namespace tolvane;

@@ -5,10 +5,10 @@
 #include <set>
 #include <string_view>
 
-#include "pictures/extras/extras.h"
+#include "extras/extras.h"
 #include "pictures/picture_catalogue.h"
-#include "pictures/raster/palette.h"
-#include "pictures/raster/pixel_map.h"
+#include "raster/palette.h"
+#include "raster/pixel_map.h"
 #include "pixel_counts.h"
 #include "throws_naming.h"
 

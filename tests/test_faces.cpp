@@ -7,11 +7,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "pictures/faces/court_figures.h"
-#include "pictures/faces/faces.h"
-#include "pictures/faces/glyphs.h"
-#include "pictures/faces/pip_layout.h"
-#include "pictures/faces/suit_shapes.h"
+#include "faces/court_figures.h"
+#include "faces/faces.h"
+#include "faces/glyphs.h"
+#include "faces/pip_layout.h"
+#include "faces/suit_shapes.h"
 #include "ratio_rows.h"
 #include "throws_naming.h"
 

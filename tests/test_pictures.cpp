@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "picture_digests.h"
-#include "pictures/raster/palette.h"
+#include "raster/palette.h"
 #include "pictures/picture_catalogue.h"
 #include "pixel_counts.h"
 #include "throws_naming.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <set>
 
-#include "pictures/raster/palette.h"
+#include "raster/palette.h"
 #include "pictures/icon/program_icon.h"
 #include "pixel_counts.h"
 #include "throws_naming.h"

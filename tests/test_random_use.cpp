@@ -8,8 +8,8 @@
 #include <random>
 
 #include "pictures/picture_catalogue.h"
-#include "window/entry_list.h"
-#include "window/entry_selector.h"
+#include "entry_list.h"
+#include "entry_selector.h"
 #include "window_fixture.h"
 #include "window_model.h"
 

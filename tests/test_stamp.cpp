@@ -6,15 +6,15 @@
 #include <string_view>
 #include <utility>
 
-#include "pictures/backs/back_kit.h"
-#include "pictures/card_geometry.h"
-#include "pictures/faces/court_figures.h"
-#include "pictures/faces/faces.h"
-#include "pictures/faces/pip_layout.h"
-#include "pictures/raster/pixel_map.h"
-#include "pictures/raster/stamp.h"
-#include "pictures/faces/suit_shapes.h"
-#include "pictures/faces/suit_stamps.h"
+#include "backs/back_kit.h"
+#include "card_geometry.h"
+#include "faces/court_figures.h"
+#include "faces/faces.h"
+#include "faces/pip_layout.h"
+#include "raster/pixel_map.h"
+#include "raster/stamp.h"
+#include "faces/suit_shapes.h"
+#include "faces/suit_stamps.h"
 #include "throws_naming.h"
 
 using namespace tolvane;

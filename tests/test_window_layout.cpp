@@ -9,9 +9,9 @@
 #include "pictures/picture_catalogue.h"
 #include "pictures/icon/program_icon.h"
 #include "scripted_random.h"
-#include "window/entry_selector.h"
+#include "entry_selector.h"
 #include "window/program_identity.h"
-#include "window/window_layout.h"
+#include "window_layout.h"
 #include "window_fixture.h"
 
 using namespace tolvane;

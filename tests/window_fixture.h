@@ -12,10 +12,10 @@
 
 #include "deck/card.h"
 #include "deck/random_source.h"
-#include "window/entry_list.h"
-#include "window/entry_selector.h"
+#include "entry_list.h"
+#include "entry_selector.h"
 #include "window/frmTolvane.h"
-#include "window/image_box.h"
+#include "image_box.h"
 
 // A failing handler fails the test at once, with the error's text, where
 // the program would show a modal box that nothing here closes.

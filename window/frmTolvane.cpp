@@ -1,4 +1,4 @@
-#include "frmTolvane.h"
+#include "window/frmTolvane.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -14,7 +14,7 @@
 #include "picture_previews.h"
 #include "pictures/picture_catalogue.h"
 #include "pictures/icon/program_icon.h"
-#include "program_identity.h"
+#include "window/program_identity.h"
 #include "window_layout.h"
 
 namespace tolvane {

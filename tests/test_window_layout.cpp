@@ -284,6 +284,31 @@ private slots:
         QVERIFY(std::abs(shown.Box("imgBack")->y() - (122 * scale + 95 * (scale - 1) / 2)) <= 1);
     }
 
+    // The desktop's font changes while the window is shown: it grows for a
+    // taller font, and for one of ordinary height whose names run wider than
+    // that height suggests; back at the first font it is as it was.
+    void fontChangeWhileShownRelaysTheWindow_data() {
+        QTest::addColumn<QFont>("font");
+        QFont taller = QApplication::font();
+        taller.setPointSize(20);
+        QFont wider = QApplication::font();
+        wider.setLetterSpacing(QFont::PercentageSpacing, 300);
+        QTest::newRow("taller") << taller;
+        QTest::newRow("wider") << wider;
+    }
+    void fontChangeWhileShownRelaysTheWindow() {
+        QFETCH(QFont, font);
+        const QFont before = QApplication::font();
+        Shown shown;
+        const QSize first = shown.window.size();
+        QApplication::setFont(font);
+        QTRY_VERIFY(shown.window.width() > first.width());
+        EntryList* list = shown.List();
+        QVERIFY(list->viewport()->width() >= list->sizeHintForColumn(0));
+        QApplication::setFont(before);
+        QTRY_COMPARE(shown.window.size(), first);
+    }
+
     void programReportsItsVersion() {
         IdentifyProgram();
         QCOMPARE(QCoreApplication::applicationVersion(), QString("1.00"));

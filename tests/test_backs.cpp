@@ -6,8 +6,8 @@
 #include <utility>
 #include <set>
 
-#include "backs/backs.h"
 #include "backs/back_kit.h"
+#include "backs/backs.h"
 #include "pictures/picture_catalogue.h"
 #include "pixel_counts.h"
 #include "ratio_rows.h"

@@ -92,11 +92,6 @@ void CheckBadIndexIsNamed(int index, Call call) {
     QCOMPARE(reports.count(), 0);
 }
 
-template <class Control>
-void SetSelected(Control& control, int index) {
-    control.SetSelectedIndex(index);
-}
-
 // A widget inside a shown, active window, so that it takes real input.
 template <class Control>
 struct ShownControl {
@@ -145,8 +140,9 @@ private slots:
     }
     void badIndexIsNamed() {
         QFETCH(int, index);
-        CheckBadIndexIsNamed<EntryList>(index, SetSelected<EntryList>);
-        CheckBadIndexIsNamed<EntrySelector>(index, SetSelected<EntrySelector>);
+        const auto setSelected = [](auto& control, int i) { control.SetSelectedIndex(i); };
+        CheckBadIndexIsNamed<EntryList>(index, setSelected);
+        CheckBadIndexIsNamed<EntrySelector>(index, setSelected);
         const auto entryData = [](const EntrySelector& selector, int i) { (void)selector.EntryData(i); };
         CheckBadIndexIsNamed<EntrySelector>(index, entryData);
         CheckBadIndexIsNamed<EntrySelector>(-1, entryData);

@@ -7,9 +7,9 @@
 
 #include "extras/extras.h"
 #include "pictures/picture_catalogue.h"
+#include "pixel_counts.h"
 #include "raster/palette.h"
 #include "raster/pixel_map.h"
-#include "pixel_counts.h"
 #include "throws_naming.h"
 
 using namespace tolvane;

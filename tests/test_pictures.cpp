@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "picture_digests.h"
-#include "raster/palette.h"
 #include "pictures/picture_catalogue.h"
 #include "pixel_counts.h"
+#include "raster/palette.h"
 #include "throws_naming.h"
 
 using namespace tolvane;

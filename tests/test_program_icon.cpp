@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <set>
 
-#include "raster/palette.h"
 #include "pictures/icon/program_icon.h"
 #include "pixel_counts.h"
+#include "raster/palette.h"
 #include "throws_naming.h"
 
 using namespace tolvane;

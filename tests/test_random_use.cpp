@@ -7,9 +7,9 @@
 #include <map>
 #include <random>
 
-#include "pictures/picture_catalogue.h"
 #include "entry_list.h"
 #include "entry_selector.h"
+#include "pictures/picture_catalogue.h"
 #include "window_fixture.h"
 #include "window_model.h"
 

@@ -11,10 +11,10 @@
 #include "faces/court_figures.h"
 #include "faces/faces.h"
 #include "faces/pip_layout.h"
-#include "raster/pixel_map.h"
-#include "raster/stamp.h"
 #include "faces/suit_shapes.h"
 #include "faces/suit_stamps.h"
+#include "raster/pixel_map.h"
+#include "raster/stamp.h"
 #include "throws_naming.h"
 
 using namespace tolvane;

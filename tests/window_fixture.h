@@ -14,8 +14,8 @@
 #include "deck/random_source.h"
 #include "entry_list.h"
 #include "entry_selector.h"
-#include "window/frmTolvane.h"
 #include "image_box.h"
+#include "window/frmTolvane.h"
 
 // A failing handler fails the test at once, with the error's text, where
 // the program would show a modal box that nothing here closes.

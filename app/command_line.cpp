@@ -1,12 +1,10 @@
-#include "command_line.h"
+#include "app/command_line.h"
 
 #include <QCommandLineParser>
 
 #include <array>
 #include <cstdio>
 
-#include "display_check.h"
-#include "window/program_identity.h"
 
 namespace tolvane {
 
@@ -43,7 +41,7 @@ EarlyExit WrongCommandLine(const QString& error) {
 
 }  // namespace
 
-std::variant<EarlyExit, WindowRequest> ReadCommandLine(const QStringList& arguments) {
+std::optional<EarlyExit> ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     // Qt's options are words after one dash (-style), so no bundled letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -62,16 +60,7 @@ std::variant<EarlyExit, WindowRequest> ReadCommandLine(const QStringList& argume
     if (parser.isSet(help))
         return EarlyExit{0, QString::fromLatin1(kUsage), QString()};
     if (parser.isSet(version))
-        return EarlyExit{0, QStringLiteral("tolvane %1\n").arg(ProgramVersion()), QString()};
-    return WindowRequest{parser.value(QStringLiteral("platform")), parser.value(QStringLiteral("display"))};
-}
-
-std::optional<EarlyExit> CheckStart(const QStringList& arguments, const QProcessEnvironment& environment) {
-    const auto request = ReadCommandLine(arguments);
-    if (const auto* early = std::get_if<EarlyExit>(&request))
-        return *early;
-    if (const auto missing = MissingDisplay(std::get<WindowRequest>(request), environment))
-        return EarlyExit{1, QString(), QStringLiteral("tolvane: %1\n").arg(*missing)};
+        return EarlyExit{0, QStringLiteral("tolvane " TOLVANE_RELEASE "\n"), QString()};
     return std::nullopt;
 }
 
@@ -79,7 +68,7 @@ std::optional<int> EndBeforeWindow(int argc, char* argv[]) {
     QStringList arguments;
     for (int index = 0; index < argc; ++index)
         arguments << QString::fromLocal8Bit(argv[index]);
-    const auto early = CheckStart(arguments, QProcessEnvironment::systemEnvironment());
+    const auto early = ReadCommandLine(arguments);
     if (!early)
         return std::nullopt;
     std::fputs(early->standardOutput.toLocal8Bit().constData(), stdout);

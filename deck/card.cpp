@@ -1,4 +1,4 @@
-#include "card.h"
+#include "deck/card.h"
 
 #include <array>
 #include <stdexcept>

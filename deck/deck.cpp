@@ -1,12 +1,12 @@
-#include "deck.h"
+#include "deck/deck.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
 
-#include "card.h"
-#include "random_source.h"
+#include "deck/card.h"
+#include "deck/random_source.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "random_source.h"
+#include "deck/random_source.h"
 
 #include <array>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "picture_catalogue.h"
+#include "pictures/picture_catalogue.h"
 
 #include <array>
 #include <cmath>

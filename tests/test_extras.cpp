@@ -2,30 +2,19 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
 #include <set>
-#include <stdexcept>
 #include <string_view>
 
-#include "pictures/extras/extras.h"
+#include "extras/extras.h"
 #include "pictures/picture_catalogue.h"
-#include "pictures/raster/palette.h"
-#include "pictures/raster/pixel_map.h"
 #include "pixel_counts.h"
+#include "raster/palette.h"
+#include "raster/pixel_map.h"
+#include "throws_naming.h"
 
 using namespace tolvane;
 
 namespace {
-
-// The message of the std::out_of_range that `call` throws, or an empty string.
-QString OutOfRangeMessage(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const std::out_of_range& error) {
-        return error.what();
-    }
-    return {};
-}
 
 // The largest difference in any colour channel between two pictures of one size.
 int LargestDifference(const QImage& one, const QImage& other) {
@@ -61,7 +50,7 @@ void TestExtras::pixelMapKeyCoversThePalette() {
     std::set<QRgb> colours;
     for (char key : keys)
         colours.insert(PixelMapColour(key));
-    QCOMPARE(colours, std::set<QRgb>(palette::kColours.begin(), palette::kColours.end()));
+    QCOMPARE(colours, kPaletteColours);
 
     const std::string_view row = keys.substr(10, 2);
     const QImage image = PixelMapImage(std::span(&row, 1));
@@ -71,18 +60,16 @@ void TestExtras::pixelMapKeyCoversThePalette() {
 }
 
 void TestExtras::badPixelMapsThrow() {
-    QVERIFY(OutOfRangeMessage([] { PixelMapColour('x'); }).contains("'x'"));
-    QVERIFY(OutOfRangeMessage([] { PixelMapColour(' '); }).contains("' '"));
+    CheckThrowsNaming([] { PixelMapColour('x'); }, "'x'");
+    CheckThrowsNaming([] { PixelMapColour(' '); }, "' '");
 
     constexpr std::string_view ragged[] = {"..", "...", ".."};
-    const QString raggedMessage = OutOfRangeMessage([&] { PixelMapSize(ragged); });
-    QVERIFY2(raggedMessage.contains("row 1") && raggedMessage.contains("3"), qPrintable(raggedMessage));
+    CheckThrowsNaming([&] { PixelMapSize(ragged); }, "row 1 is 3");
 
     constexpr std::string_view square[] = {"kk", "kk"};
     QImage image(4, 4, QImage::Format_RGB32);
-    const QString overhang = OutOfRangeMessage([&] { PaintPixelMap(image, QPoint(3, 1), square); });
-    QVERIFY2(overhang.contains("(3, 1)"), qPrintable(overhang));
-    QVERIFY(OutOfRangeMessage([&] { PaintPixelMap(image, QPoint(-1, 0), square); }).contains("(-1, 0)"));
+    CheckThrowsNaming([&] { PaintPixelMap(image, QPoint(3, 1), square); }, "(3, 1)");
+    CheckThrowsNaming([&] { PaintPixelMap(image, QPoint(-1, 0), square); }, "(-1, 0)");
 }
 
 void TestExtras::badExtraIdsThrow_data() {
@@ -93,7 +80,7 @@ void TestExtras::badExtraIdsThrow_data() {
 
 void TestExtras::badExtraIdsThrow() {
     QFETCH(int, id);
-    QVERIFY(OutOfRangeMessage([id] { DrawExtra(id); }).contains(QString::number(id)));
+    CheckThrowsNaming([id] { DrawExtra(id); }, QString::number(id));
 }
 
 void TestExtras::placeholderCardsAreSymmetric_data() {

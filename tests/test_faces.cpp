@@ -7,12 +7,13 @@
 #include <stdexcept>
 #include <vector>
 
-#include "pictures/faces/court_figures.h"
-#include "pictures/faces/faces.h"
-#include "pictures/faces/glyphs.h"
-#include "pictures/faces/pip_layout.h"
-#include "pictures/faces/suit_shapes.h"
+#include "faces/court_figures.h"
+#include "faces/faces.h"
+#include "faces/glyphs.h"
+#include "faces/pip_layout.h"
+#include "faces/suit_shapes.h"
 #include "ratio_rows.h"
+#include "throws_naming.h"
 
 using namespace tolvane;
 
@@ -20,12 +21,7 @@ namespace {
 
 template <typename Call>
 void ExpectOutOfRangeNaming(int value, Call call) {
-    try {
-        call(value);
-        QFAIL(qPrintable(QString("no exception for %1").arg(value)));
-    } catch (const std::out_of_range& error) {
-        QVERIFY2(QString(error.what()).contains(QString::number(value)), error.what());
-    }
+    CheckThrowsNaming([&] { call(value); }, QString::number(value));
 }
 
 }  // namespace

@@ -7,15 +7,15 @@
 #include <functional>
 #include <limits>
 #include <set>
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "deck/card.h"
 #include "picture_digests.h"
-#include "pictures/raster/palette.h"
 #include "pictures/picture_catalogue.h"
 #include "pixel_counts.h"
+#include "raster/palette.h"
+#include "throws_naming.h"
 
 using namespace tolvane;
 
@@ -186,14 +186,8 @@ void TestPictures::badArgumentsThrow() {
     std::vector<std::function<void()>> calls{[&] { (void)FetchPicture(id, ratio); }};
     if (ratio == 1.0)  // a bad id: its subject is refused too
         calls.push_back([&] { (void)PictureSubject(id); });
-    for (const auto& call : calls) {
-        try {
-            call();
-            QFAIL("no exception");
-        } catch (const std::out_of_range& error) {
-            QVERIFY2(QString(error.what()).split(' ').contains(named), error.what());
-        }
-    }
+    for (const auto& call : calls)
+        CheckThrowsNaming(call, named);
 }
 
 void TestPictures::twoColourPictures_data() {
@@ -222,10 +216,9 @@ void TestPictures::sixteenColourPictures_data() {
 
 void TestPictures::sixteenColourPictures() {
     QFETCH(int, id);
-    const std::set<QRgb> palette(palette::kColours.begin(), palette::kColours.end());
-    QCOMPARE(palette.size(), std::size_t{16});
+    QCOMPARE(kPaletteColours.size(), std::size_t{16});
     for (QRgb colour : ColoursOf(FetchPicture(id)))
-        QVERIFY2(palette.count(colour), qPrintable(QString::number(colour, 16)));
+        QVERIFY2(kPaletteColours.count(colour), qPrintable(QString::number(colour, 16)));
 }
 
 void TestPictures::fullColourBacksHaveMagentaCorners_data() {

@@ -6,16 +6,17 @@
 #include <string_view>
 #include <utility>
 
-#include "pictures/backs/back_kit.h"
-#include "pictures/card_geometry.h"
-#include "pictures/faces/court_figures.h"
-#include "pictures/faces/faces.h"
-#include "pictures/faces/pip_layout.h"
-#include "pictures/raster/device_grid.h"
-#include "pictures/raster/pixel_map.h"
-#include "pictures/raster/stamp.h"
-#include "pictures/faces/suit_shapes.h"
-#include "pictures/faces/suit_stamps.h"
+#include "backs/back_kit.h"
+#include "card_geometry.h"
+#include "faces/court_figures.h"
+#include "faces/faces.h"
+#include "faces/pip_layout.h"
+#include "faces/suit_shapes.h"
+#include "faces/suit_stamps.h"
+#include "raster/device_grid.h"
+#include "raster/pixel_map.h"
+#include "raster/stamp.h"
+#include "throws_naming.h"
 
 using namespace tolvane;
 
@@ -132,12 +133,7 @@ void TestStamp::rowWritersRefuseEightBitPictures() {
         QImage card(kCardSize, QImage::Format_Grayscale8);
         card.fill(0);
         const QImage untouched = card;
-        try {
-            write(card);
-            QFAIL(qPrintable(QString(name) + " drew on an 8-bit picture"));
-        } catch (const std::invalid_argument& error) {
-            QVERIFY2(QString(error.what()).contains("Format_Grayscale8"), name);
-        }
+        CheckThrowsNaming<std::invalid_argument>([&] { write(card); }, "Format_Grayscale8");
         QVERIFY2(card == untouched, name);
     }
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, (void)PipStamp(static_cast<Suit>(4)));

@@ -8,14 +8,14 @@
 #include <stdexcept>
 #include <utility>
 
-#include "pictures/picture_catalogue.h"
+#include "entry_selector.h"
 #include "pictures/icon/program_icon.h"
-#include "pictures/icon/program_icon_engine.h"
+#include "icon/program_icon_engine.h"
+#include "pictures/picture_catalogue.h"
 #include "scripted_random.h"
-#include "window/entry_selector.h"
 #include "window/program_identity.h"
-#include "window/window_layout.h"
 #include "window_fixture.h"
+#include "window_layout.h"
 
 using namespace tolvane;
 
@@ -160,11 +160,11 @@ private slots:
         auto random = std::make_unique<ScriptedRandom>(std::vector<double>{kJustBelowOne});
         const ScriptedRandom& draws = *random;
         Shown shown(std::move(random));
-        const Deck before = shown.window.CurrentDeck();
+        const QStringList before = Entries(*shown.List());
         QTest::keyClick(shown.List(), Qt::Key_Return);
         QTest::keyClick(shown.List(), Qt::Key_Enter);
         QCOMPARE(draws.reseeds, 0);
-        QVERIFY(shown.window.CurrentDeck() == before);
+        QCOMPARE(Entries(*shown.List()), before);
         QCOMPARE(shown.List()->SelectedIndex(), 0);
     }
 
@@ -271,18 +271,28 @@ private slots:
         combo->hidePopup();
     }
 
-    // At 20 points the whole layout grows in proportion and nothing is cut:
-    // the button and selectors get the room they ask for, the list shows its
-    // longest name, and the pictures keep their own size.
-    void largeFontGrowsTheLayoutInProportion() {
+    // The desktop's font changes while the window is shown, to 20 points or
+    // to one of ordinary height whose names run wider than that height
+    // suggests. The whole layout grows in proportion and nothing is cut: the
+    // button and selectors get the room they ask for, the list shows its
+    // longest name, and the pictures keep their own size. Back at the first
+    // font, the window is as it was.
+    void fontChangeGrowsTheLayoutInProportion_data() {
+        QTest::addColumn<QFont>("font");
+        QFont taller = QApplication::font();
+        taller.setPointSize(20);
+        QFont wider = QApplication::font();
+        wider.setLetterSpacing(QFont::PercentageSpacing, 300);
+        QTest::newRow("taller") << taller;
+        QTest::newRow("wider") << wider;
+    }
+    void fontChangeGrowsTheLayoutInProportion() {
+        QFETCH(QFont, font);
         const QFont before = QApplication::font();
-        QFont large = before;
-        large.setPointSize(20);
-        QApplication::setFont(large);
         Shown shown;
-        QApplication::setFont(before);
+        QApplication::setFont(font);
+        QTRY_VERIFY(shown.window.width() > 323);
         const QSize size = shown.window.size();
-        QVERIFY2(size.width() > 323 * 2, qPrintable(QString("%1x%2").arg(size.width()).arg(size.height())));
         QVERIFY(std::abs(size.width() * 425 - size.height() * 323) <= 425);
         for (const char* name : {"cmdShuffle", "comAll", "comBack"}) {
             QWidget* control = shown.Find<QWidget>(name);
@@ -298,6 +308,8 @@ private slots:
         const double scale = size.width() / 323.0;
         QVERIFY(std::abs(shown.Box("imgBack")->x() - (242 * scale + 71 * (scale - 1) / 2)) <= 1);
         QVERIFY(std::abs(shown.Box("imgBack")->y() - (122 * scale + 95 * (scale - 1) / 2)) <= 1);
+        QApplication::setFont(before);
+        QTRY_COMPARE(shown.window.size(), QSize(323, 425));
     }
 
     void programReportsItsVersion() {

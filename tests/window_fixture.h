@@ -10,11 +10,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "deck/card.h"
 #include "deck/random_source.h"
-#include "window/entry_list.h"
-#include "window/entry_selector.h"
+#include "entry_list.h"
+#include "entry_selector.h"
+#include "image_box.h"
 #include "window/frmTolvane.h"
-#include "window/image_box.h"
 
 // A failing handler fails the test at once, with the error's text, where
 // the program would show a modal box that nothing here closes.
@@ -57,6 +58,14 @@ inline QStringList Entries(const QComboBox& selector) {
     for (int index = 0; index < selector.count(); ++index)
         entries << selector.itemText(index);
     return entries;
+}
+
+// The card whose name the list shows in entry `row`.
+inline int ListedCard(const QListWidget& list, int row) {
+    for (int card = tolvane::kFirstCard; card <= tolvane::kLastCard; ++card)
+        if (QString::fromStdString(tolvane::CardName(card)) == list.item(row)->text())
+            return card;
+    throw std::logic_error("entry " + std::to_string(row) + " names no card");
 }
 
 // The decimal texts of first..last, as the selectors list them.

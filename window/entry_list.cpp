@@ -1,7 +1,5 @@
 #include "entry_list.h"
 
-#include <QSignalBlocker>
-
 #include "selection_index.h"
 
 namespace tolvane {
@@ -9,12 +7,16 @@ namespace tolvane {
 EntryList::EntryList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
-    // Qt signals a change of the selected items only when they change.
-    connect(this, &QListWidget::itemSelectionChanged, this, &EntryList::SelectionChanged);
+    // Qt signals a change of the selected items only when they change. The
+    // user cannot unselect, so a change to no selection is clearing the list,
+    // or SetSelectedIndex(-1), which reports for itself.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (SelectedIndex() >= 0)
+            emit SelectionChanged();
+    });
 }
 
 void EntryList::Clear() {
-    const QSignalBlocker quiet(this);
     clear();
 }
 
@@ -29,6 +31,7 @@ int EntryList::SelectedIndex() const {
 
 void EntryList::SetSelectedIndex(int index) {
     CheckSelectionIndex(index, count());
+    const bool unselects = index < 0 && SelectedIndex() >= 0;
     if (hasFocus()) {
         setCurrentRow(index);
     } else if (index < 0) {
@@ -40,6 +43,8 @@ void EntryList::SetSelectedIndex(int index) {
         selectionModel()->select(entry, QItemSelectionModel::ClearAndSelect);
         scrollTo(entry);
     }
+    if (unselects)
+        emit SelectionChanged();
 }
 
 QItemSelectionModel::SelectionFlags EntryList::selectionCommand(const QModelIndex& index,

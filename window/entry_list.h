@@ -8,7 +8,8 @@ namespace tolvane {
 // Entries count from 0; -1 means no entry is selected. SelectionChanged is
 // emitted once for each change of the selection, whether made by SetSelectedIndex
 // (before it returns) or by the user with mouse or keyboard, and never by
-// Clear, AddItem or the list taking keyboard focus. The user cannot unselect
+// filling the list (Clear and AddItem, or Qt's clear and addItem) or the list
+// taking keyboard focus. The user cannot unselect
 // the selected entry. Only while the list holds the keyboard focus is the
 // selected entry also its current one: screen readers take the current entry
 // of a list for the focused object, wherever the keyboard focus is.

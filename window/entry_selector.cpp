@@ -4,10 +4,10 @@
 #include <QAccessibleWidget>
 #include <QProxyStyle>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "selection_index.h"
 
@@ -92,20 +92,30 @@ EntrySelector::EntrySelector(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         view()->selectionModel()->select(model()->index(index, modelColumn()), QItemSelectionModel::ClearAndSelect);
     });
-    // Qt signals a change of the current entry only when it changes.
-    connect(this, &QComboBox::currentIndexChanged, this, &EntrySelector::SelectionChanged);
+    // QComboBox selects the first entry added to a selector with none
+    // selected, as the rows come in and before this selector hears of them;
+    // undone here once they are in.
+    connect(model(), &QAbstractItemModel::rowsAboutToBeInserted, this,
+            [this] { addingToNoSelection_ = currentIndex() < 0; });
+    connect(model(), &QAbstractItemModel::rowsInserted, this, [this] {
+        if (std::exchange(addingToNoSelection_, false))
+            setCurrentIndex(-1);
+    });
+    // Qt signals a change of the current entry only when it changes. The user
+    // cannot unselect, so a change to no selection is clearing the selector,
+    // or SetSelectedIndex(-1), which reports for itself.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0 && !addingToNoSelection_)
+            emit SelectionChanged();
+    });
 }
 
 void EntrySelector::Clear() {
-    const QSignalBlocker quiet(this);
     clear();
 }
 
 void EntrySelector::AddItem(const QString& text, const QVariant& data) {
-    const QSignalBlocker quiet(this);
-    const int selected = currentIndex();
     addItem(text, data);
-    setCurrentIndex(selected);  // QComboBox selects the first entry added to it
 }
 
 int EntrySelector::SelectedIndex() const {
@@ -114,12 +124,10 @@ int EntrySelector::SelectedIndex() const {
 
 void EntrySelector::SetSelectedIndex(int index) {
     CheckSelectionIndex(index, count());
+    const bool unselects = index < 0 && currentIndex() >= 0;
     setCurrentIndex(index);
-}
-
-QString EntrySelector::EntryText(int index) const {
-    CheckEntry(index);
-    return itemText(index);
+    if (unselects)
+        emit SelectionChanged();
 }
 
 QVariant EntrySelector::EntryData(int index) const {

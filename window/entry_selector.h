@@ -6,10 +6,11 @@ namespace tolvane {
 
 // A drop-down selector over text entries that the user chooses from but
 // cannot type into. Entries count from 0; -1 means no entry is selected.
-// Unlike a bare QComboBox, adding the first entry does not select it.
-// SelectionChanged is emitted once for each change of the selection, whether
-// made by SetSelectedIndex (before it returns) or by the user, and never by
-// Clear or AddItem. Its popup drops below it as a list at most
+// Unlike a bare QComboBox, adding the first entry does not select it, even
+// through Qt's addItem. SelectionChanged is emitted once for each change of
+// the selection, whether made by SetSelectedIndex (before it returns) or by
+// the user, and never by filling the selector (Clear and AddItem, or Qt's
+// clear and addItem). Its popup drops below it as a list at most
 // kShownEntries entries tall, with a scroll bar, and at least as wide as its
 // widest entry.
 class EntrySelector final : public QComboBox {
@@ -27,8 +28,6 @@ public:
     // Throws std::out_of_range naming `index` unless it is -1 or an entry.
     void SetSelectedIndex(int index);
     // Throws std::out_of_range naming `index` unless it is an entry.
-    QString EntryText(int index) const;
-    // Throws std::out_of_range naming `index` unless it is an entry.
     QVariant EntryData(int index) const;
 
     void showPopup() override;
@@ -38,6 +37,8 @@ signals:
 
 private:
     void CheckEntry(int index) const;
+
+    bool addingToNoSelection_ = false;  // while Qt adds entries to a selector with none selected
 };
 
 }  // namespace tolvane

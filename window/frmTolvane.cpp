@@ -1,4 +1,4 @@
-#include "frmTolvane.h"
+#include "window/frmTolvane.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -6,6 +6,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "deck/card.h"
 #include "entry_list.h"
@@ -14,7 +15,7 @@
 #include "picture_previews.h"
 #include "pictures/picture_catalogue.h"
 #include "pictures/icon/program_icon.h"
-#include "program_identity.h"
+#include "window/program_identity.h"
 #include "window_layout.h"
 
 namespace tolvane {
@@ -64,14 +65,6 @@ void frmTolvane::changeEvent(QEvent* event) {
         PlaceControls();
 }
 
-const Deck& frmTolvane::CurrentDeck() const {
-    return colDeck;
-}
-
-bool frmTolvane::Loading() const {
-    return bLoading;
-}
-
 void frmTolvane::CreateControls() {
     lstDeck = NamedControl<EntryList>(this, "lstDeck", QStringLiteral("Deck"));
     const QString shuffle = QStringLiteral("Shuffle");  // no access key
@@ -90,12 +83,18 @@ void frmTolvane::CreateControls() {
 }
 
 // A taller font grows the whole layout, and so does a font so wide that the
-// list could not show its longest name beside its scroll bar.
+// list could not show its longest name beside its scroll bar, or the button
+// or a selector its text.
 double frmTolvane::LayoutScale() const {
-    const double listNeeds = lstDeck->sizeHintForColumn(0) + 2 * lstDeck->frameWidth() +
-                             lstDeck->verticalScrollBar()->sizeHint().width();
-    const double listWidth = TwipsToPixels(PlaceOf("lstDeck"), *this).width();
-    return std::max(TextScale(fontMetrics().height(), *this), listNeeds / listWidth);
+    const auto widthGrowth = [this](const QWidget& control, double needs) {
+        return needs / TwipsToPixels(PlaceOf(control.objectName().toStdString()), *this).width();
+    };
+    double scale = std::max(TextScale(fontMetrics().height(), *this),
+                            widthGrowth(*lstDeck, lstDeck->sizeHintForColumn(0) + 2 * lstDeck->frameWidth() +
+                                                      lstDeck->verticalScrollBar()->sizeHint().width()));
+    for (const QWidget* control : std::initializer_list<const QWidget*>{cmdShuffle, comAll, comBack})
+        scale = std::max(scale, widthGrowth(*control, control->sizeHint().width()));
+    return scale;
 }
 
 void frmTolvane::PlaceControls() {

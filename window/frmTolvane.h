@@ -35,8 +35,6 @@ public:
     explicit frmTolvane(std::unique_ptr<RandomSource> random = std::make_unique<ClockRandomSource>(),
                         HandlerFailure failed = ReportAndEnd, QWidget* parent = nullptr);
 
-    const Deck& CurrentDeck() const;  // in the order listed
-    bool Loading() const;  // true only while the load sequence fills the selectors
 
 protected:
     void changeEvent(QEvent* event) override;

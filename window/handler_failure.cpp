@@ -6,7 +6,7 @@
 #include <exception>
 #include <iostream>
 
-#include "program_identity.h"
+#include "window/program_identity.h"
 
 namespace tolvane {
 

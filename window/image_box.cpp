@@ -1,7 +1,8 @@
 #include "image_box.h"
 
-#include <QEvent>
 #include <QPixmap>
+#include <QScreen>
+#include <QWindow>
 
 #include "screen_density.h"
 
@@ -37,17 +38,25 @@ void ImageBox::FollowScreen() {
         FetchForScreen();
 }
 
-// Qt tells every widget of the window's move to another screen. A change of
-// scale on the same screen repaints the whole window, so painting checks too.
-bool ImageBox::event(QEvent* event) {
-    if (event->type() == QEvent::ScreenChangeInternal)
-        FollowScreen();
-    return QLabel::event(event);
+// The window's handle exists once the window is shown. Qt's scaling follows
+// the screen's logical density (its physical one under QT_USE_PHYSICAL_DPI),
+// and a screen of another scale comes with the window's screen change.
+void ImageBox::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
+    QWindow* handle = window()->windowHandle();
+    connect(handle, &QWindow::screenChanged, this, &ImageBox::WatchScreen, Qt::UniqueConnection);
+    WatchScreen(handle->screen());
 }
 
-void ImageBox::paintEvent(QPaintEvent* event) {
+void ImageBox::WatchScreen(QScreen* screen) {
+    if (screen != watched_ && watched_)
+        disconnect(watched_, nullptr, this, nullptr);
+    if (screen != watched_ && screen) {
+        connect(screen, &QScreen::logicalDotsPerInchChanged, this, &ImageBox::FollowScreen);
+        connect(screen, &QScreen::physicalDotsPerInchChanged, this, &ImageBox::FollowScreen);
+    }
+    watched_ = screen;
     FollowScreen();
-    QLabel::paintEvent(event);
 }
 
 }  // namespace tolvane

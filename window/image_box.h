@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 
 #include "pictures/picture_catalogue.h"
 
@@ -14,7 +15,7 @@ namespace tolvane {
 // picture, screen readers meet it as an image, described by what it shows.
 // The picture is drawn for the density of the screen the box is on, and
 // drawn again when that changes: the window moved to another screen, or the
-// screen's scale changed.
+// screen's scale changed. Never while painting: a new picture resizes the box.
 class ImageBox final : public QLabel {
     Q_OBJECT
 
@@ -27,15 +28,16 @@ public:
     const QImage& Picture() const;  // as drawn for the screen
 
 protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FetchForScreen();
     void FollowScreen();
+    void WatchScreen(QScreen* screen);
 
     PictureId id_ = 0;  // 0 until a picture is shown
     QImage picture_;
+    QPointer<QScreen> watched_;  // whose scale the picture follows
 };
 
 }  // namespace tolvane

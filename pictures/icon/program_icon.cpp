@@ -1,4 +1,4 @@
-#include "program_icon.h"
+#include "pictures/icon/program_icon.h"
 
 #include <QPaintEngine>
 #include <QPainter>

@@ -3,8 +3,6 @@
 #include <QColor>
 #include <QRgb>
 
-#include <array>
-
 namespace tolvane::palette {
 
 // The fixed 16-colour palette every 4-bit picture draws from, and the two
@@ -25,10 +23,6 @@ inline constexpr QRgb Blue = 0xff0000ff;
 inline constexpr QRgb Fuchsia = 0xffff00ff;
 inline constexpr QRgb Aqua = 0xff00ffff;
 inline constexpr QRgb White = 0xffffffff;
-
-inline constexpr std::array<QRgb, 16> kColours = {
-    Black, Maroon, Green, Olive, Navy, Purple, Teal, Silver,
-    Grey, Red, Lime, Yellow, Blue, Fuchsia, Aqua, White};
 
 // Magenta marks the three pixels at each corner of the full-colour backs.
 inline constexpr QRgb CornerMagenta = Fuchsia;

@@ -1,5 +1,6 @@
 #include "frmTolvane.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -10,11 +11,13 @@
 #include "deck/card.h"
 #include "entry_list.h"
 #include "entry_selector.h"
+#include "focus_echo.h"
 #include "image_box.h"
 #include "picture_previews.h"
 #include "pictures/picture_catalogue.h"
 #include "pictures/icon/program_icon.h"
 #include "program_identity.h"
+#include "spoken_notice.h"
 #include "window_layout.h"
 
 namespace tolvane {
@@ -30,11 +33,15 @@ Control* NamedControl(QWidget* window, const char* name, const QString& spokenNa
     return control;
 }
 
-// Each entry reads its picture's number and keeps the id as its data.
+// Each entry reads its picture's number and keeps the id as its data; a
+// screen reader says what the picture shows as well ("54, sky with clouds").
 void FillWithNumbers(EntrySelector& selector, PictureId first, PictureId last) {
     selector.Clear();
-    for (PictureId id = first; id <= last; ++id)
+    for (PictureId id = first; id <= last; ++id) {
         selector.AddItem(QString::number(id), id);
+        selector.setItemData(selector.count() - 1, QStringLiteral("%1, %2").arg(id).arg(PictureSubject(id)),
+                             Qt::AccessibleTextRole);
+    }
 }
 
 // What a screen reader says of a picture shown: a face by its card's name
@@ -87,6 +94,8 @@ void frmTolvane::CreateControls() {
     imgCard = NamedControl<ImageBox>(this, "imgCard", QStringLiteral("Selected card"));
     imgAll = NamedControl<ImageBox>(this, "imgAll", QStringLiteral("Chosen picture"));
     imgBack = NamedControl<ImageBox>(this, "imgBack", QStringLiteral("Chosen card back"));
+    spoken_ = new SpokenNotice(this);
+    EchoCurrentEntryOnFocus(*lstDeck);
 }
 
 // A taller font grows the whole layout, and so does a font so wide that the
@@ -132,11 +141,27 @@ void frmTolvane::ConnectHandlers() {
     connect(lstDeck, &EntryList::SelectionChanged, this, [this] { Handle(&frmTolvane::lstDeck_Click); });
     connect(comAll, &EntrySelector::SelectionChanged, this, [this] { Handle(&frmTolvane::comAll_Click); });
     connect(comBack, &EntrySelector::SelectionChanged, this, [this] { Handle(&frmTolvane::comBack_Click); });
+    ConnectSpokenFeedback();
     // The desktop's Quit keys; where the platform names none (Windows, or no
     // window system at all) Ctrl+Q still closes the window.
     auto* quit = new QShortcut(QKeySequence::Quit, this, this, &QWidget::close);
     if (quit->keys().isEmpty())
         quit->setKey(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+// What a screen reader hears of changes it is not told of otherwise: the
+// deck shuffled while the focus stays on the button, and a closed selector's
+// new entry, chosen with the arrow keys.
+void frmTolvane::ConnectSpokenFeedback() {
+    connect(cmdShuffle, &QPushButton::clicked, this, [this] {
+        spoken_->Tell(QStringLiteral("Shuffled, %1").arg(QString::fromStdString(CardName(colDeck.Item(1)))));
+    });
+    for (EntrySelector* selector : {comAll, comBack}) {
+        connect(selector, &EntrySelector::SelectionChanged, this, [this, selector] {
+            if (selector->hasFocus() && !selector->view()->isVisible())
+                spoken_->Tell(selector->currentData(Qt::AccessibleTextRole).toString());
+        });
+    }
 }
 
 void frmTolvane::Handle(void (frmTolvane::*handler)()) {

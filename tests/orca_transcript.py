@@ -11,6 +11,7 @@
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -19,7 +20,7 @@ import time
 PROGRAM = os.path.abspath(sys.argv[1])
 SESSION_MARK = "TOLVANE_ORCA_SESSION"
 SYSTEM_PYTHON = "/usr/bin/python3"  # the one Orca is installed for
-SPEECH = re.compile(r" - SPEECH OUTPUT: '(.*)'(?:\{.*\})?$")
+SPEECH = re.compile(r" - SPEECH OUTPUT: '(.*)'(?:\[?\{.*\}\]?)?$")
 # Orca echoes the keys pressed; those are not what the window says.
 KEY_ECHO = {"tab", "space", "return", "alt", "left alt", "shift", "down", "up"}
 CARD = r"(?:[AJQK]|10|[2-9]) of (?:Clubs|Diamonds|Hearts|Spades)"
@@ -90,7 +91,6 @@ class Transcript:
     def __init__(self, log_path):
         self.log_path = log_path
         self.read_to = 0
-        self.steps = []
         self.failures = []
 
     def new_speech(self):
@@ -116,24 +116,29 @@ class Transcript:
                 last = time.monotonic()
             elif until is None and heard and time.monotonic() - last > quiet_s:
                 break
-            if until is not None and until.search(" ".join(heard)) and time.monotonic() - last > 0.5:
+            if until is not None and until.search(" | ".join(heard)) and time.monotonic() - last > 0.5:
                 break
             time.sleep(0.1)
         return heard
 
-    def step(self, title, keys, expected, deadline_s=10):
+    def listen_to_keys(self, keys, pattern, deadline_s):
         for key in keys:
             subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
             time.sleep(0.15)
-        pattern = re.compile(expected, re.IGNORECASE)
-        heard = self.listen(pattern, deadline_s)
-        said = " | ".join(heard)
-        self.steps.append((title, said))
+        return " | ".join(self.listen(pattern, deadline_s))
+
+    def record(self, title, heard, expected):
+        """Keeps what was said at a step and checks it for `expected`."""
+        said = " | ".join(part for part in heard if part)
         print(f"{title}: {said}", flush=True)
-        match = pattern.search(" ".join(heard))
+        match = re.search(expected, said, re.IGNORECASE)
         if not match:
             self.failures.append(f"{title}: heard {said!r}, expected /{expected}/")
         return match
+
+    def step(self, title, keys, expected, deadline_s=10):
+        pattern = re.compile(expected, re.IGNORECASE)
+        return self.record(title, [self.listen_to_keys(keys, pattern, deadline_s)], expected)
 
 
 def wait_for_program_window():
@@ -152,20 +157,29 @@ def walk(transcript):
     t.step("start (focus in the list)", [], r"Deck.*list.*A of Clubs", deadline_s=40)
     t.step("Down in the list", ["Down"], r"2 of Clubs")
     t.step("Tab to Shuffle", ["Tab"], r"Shuffle.*push button")
-    shuffled = t.step("Space on Shuffle", ["space"], rf"Shuffled, ({CARD})")
+    # Told of the new first card, and of nothing else: the focus stays.
+    shuffled = t.step("Space on Shuffle", ["space"], rf"^notification Shuffled, ({CARD})\W*$")
     t.step("Tab to the all-pictures selector", ["Tab"], r"All pictures.*combo box.*1, A of Clubs")
     t.step("Down on the closed selector", ["Down"], r"2, 2 of Clubs")
     t.step("Alt+Down, then Down in the popup", ["alt+Down", "Down"], r"3, 3 of Clubs")
     t.step("Return", ["Return"], r"All pictures.*3, 3 of Clubs")
     t.step("Tab to the back selector", ["Tab"], r"Card backs.*combo box.*53, fine black dot pattern on white")
+    t.step("Down on the back selector", ["Down"], r"^notification 54, sky with clouds\W*$")
     first = re.escape(shuffled.group(1)) if shuffled else CARD
     t.step("Tab back into the list", ["Tab"], rf"Deck.*list.*{first}")
-    # Flat review, line by line from the top: the pictures beside the list.
-    t.step("flat review: into it, to the top", ["KP_Subtract", "Insert+KP_Home"], r"flat review")
-    # Flat review, line by line from the top: the pictures beside the list.
-    seen = []
-    for line in range(1, 25):
-        seen.append(t.step(f"flat review line {line}", ["KP_Page_Up"], r".", deadline_s=4))
+    # The list comes back to its selected entry, wherever that is.
+    second = t.step("Down, Down in the list", ["Down", "Down"], rf"({CARD})\W*$")
+    third = re.escape(second.group(1)) if second else CARD
+    t.step("Tab round to the list", ["Tab"] * 4, rf"Deck.*list.*{third}")
+    t.step("Down in the list", ["Down"], rf"^(?!.*{third}).*{CARD}")
+    # Flat review, line by line from the top down to Shuffle, the lowest:
+    # each picture says what it shows, never only the box's name.
+    t.step("flat review, to the top", ["KP_Subtract", "Insert+KP_Home"], r"flat review")
+    reviewed = []
+    while len(reviewed) < 40 and "Shuffle" not in reviewed[-1:]:
+        reviewed.append(t.listen_to_keys(["KP_Page_Up"], re.compile("."), deadline_s=4))
+    t.record("flat review of the pictures", reviewed,
+             r"^(?!.*(?:Selected card|Chosen picture|Chosen card back)).*54: sky with clouds")
 
 
 def main():
@@ -189,7 +203,8 @@ def main():
             except subprocess.TimeoutExpired:
                 process.kill()
     if transcript.failures:
-        sys.exit("FAILED:\n" + "\n".join(transcript.failures))
+        sys.exit("FAILED:\n" + "\n".join(transcript.failures) + f"\nOrca's log: {log_path}")
+    shutil.rmtree(os.environ["HOME"])
     print("Orca said what a user needs at every step")
 
 

@@ -1,6 +1,5 @@
 #include "frmTolvane.h"
 
-#include <QAbstractItemView>
 #include <QEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -9,9 +8,9 @@
 #include <algorithm>
 
 #include "deck/card.h"
+#include "control_echoes.h"
 #include "entry_list.h"
 #include "entry_selector.h"
-#include "focus_echo.h"
 #include "image_box.h"
 #include "picture_previews.h"
 #include "pictures/picture_catalogue.h"
@@ -95,7 +94,6 @@ void frmTolvane::CreateControls() {
     imgAll = NamedControl<ImageBox>(this, "imgAll", QStringLiteral("Chosen picture"));
     imgBack = NamedControl<ImageBox>(this, "imgBack", QStringLiteral("Chosen card back"));
     spoken_ = new SpokenNotice(this);
-    EchoCurrentEntryOnFocus(*lstDeck);
 }
 
 // A taller font grows the whole layout, and so does a font so wide that the
@@ -149,19 +147,16 @@ void frmTolvane::ConnectHandlers() {
         quit->setKey(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
-// What a screen reader hears of changes it is not told of otherwise: the
-// deck shuffled while the focus stays on the button, and a closed selector's
-// new entry, chosen with the arrow keys.
+// What a screen reader hears that it is not told of otherwise: the list's
+// entry when it gets focus, the deck shuffled while the focus stays on the
+// button, and a closed selector's new entry, chosen with the keys.
 void frmTolvane::ConnectSpokenFeedback() {
+    EchoCurrentEntryOnFocus(*lstDeck);
     connect(cmdShuffle, &QPushButton::clicked, this, [this] {
         spoken_->Tell(QStringLiteral("Shuffled, %1").arg(QString::fromStdString(CardName(colDeck.Item(1)))));
     });
-    for (EntrySelector* selector : {comAll, comBack}) {
-        connect(selector, &EntrySelector::SelectionChanged, this, [this, selector] {
-            if (selector->hasFocus() && !selector->view()->isVisible())
-                spoken_->Tell(selector->currentData(Qt::AccessibleTextRole).toString());
-        });
-    }
+    for (EntrySelector* selector : {comAll, comBack})
+        EchoKeyedChoices(*selector, *spoken_);
 }
 
 void frmTolvane::Handle(void (frmTolvane::*handler)()) {

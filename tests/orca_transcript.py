@@ -21,8 +21,6 @@ PROGRAM = os.path.abspath(sys.argv[1])
 SESSION_MARK = "TOLVANE_ORCA_SESSION"
 SYSTEM_PYTHON = "/usr/bin/python3"  # the one Orca is installed for
 SPEECH = re.compile(r" - SPEECH OUTPUT: '(.*)'(?:\[?\{.*\}\]?)?$")
-# Orca echoes the keys pressed; those are not what the window says.
-KEY_ECHO = {"tab", "space", "return", "alt", "left alt", "shift", "down", "up"}
 CARD = r"(?:[AJQK]|10|[2-9]) of (?:Clubs|Diamonds|Hearts|Spades)"
 
 
@@ -33,12 +31,12 @@ def in_own_session():
     home = tempfile.mkdtemp(prefix="tolvane-orca-")
     os.environ.update({SESSION_MARK: "1", "HOME": home, "XDG_CONFIG_HOME": f"{home}/.config",
                        "XDG_DATA_HOME": f"{home}/.local/share", "XDG_CACHE_HOME": f"{home}/.cache",
-                       "XDG_RUNTIME_DIR": f"{home}/run", "NO_AT_BRIDGE": "0", "GTK_MODULES": ""})
+                       "XDG_RUNTIME_DIR": f"{home}/run"})
     os.makedirs(f"{home}/run", mode=0o700)
     # No sound device: speech goes to a null pcm, or Orca waits for
     # speech-dispatcher, which waits for a device, for ever.
     with open(f"{home}/.asoundrc", "w") as asound:
-        asound.write("pcm.!default { type null }\nctl.!default { type hw card 0 }\n")
+        asound.write("pcm.!default { type null }\n")
     os.makedirs(f"{home}/.config/speech-dispatcher")
     with open(f"{home}/.config/speech-dispatcher/speechd.conf", "w") as speechd:
         speechd.write('AudioOutputMethod "alsa"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
@@ -102,10 +100,10 @@ class Transcript:
         complete = text[:text.rfind("\n") + 1]
         self.read_to += len(complete.encode(errors="replace"))
         said = [m.group(1).strip() for m in map(SPEECH.search, complete.splitlines()) if m]
-        return [line for line in said if line and line.lower() not in KEY_ECHO]
+        return [line for line in said if line]
 
-    def listen(self, until=None, deadline_s=10, quiet_s=1.5):
-        """Speech until `until` matches all of it (or Orca falls quiet)."""
+    def listen(self, until, deadline_s):
+        """Speech until `until` matches all of it and Orca pauses, or the deadline."""
         heard = []
         end = time.monotonic() + deadline_s
         last = time.monotonic()
@@ -114,9 +112,7 @@ class Transcript:
             if lines:
                 heard += lines
                 last = time.monotonic()
-            elif until is None and heard and time.monotonic() - last > quiet_s:
-                break
-            if until is not None and until.search(" | ".join(heard)) and time.monotonic() - last > 0.5:
+            elif until.search(" | ".join(heard)) and time.monotonic() - last > 0.5:
                 break
             time.sleep(0.1)
         return heard
@@ -167,11 +163,12 @@ def walk(transcript):
     t.step("Down on the back selector", ["Down"], r"^notification 54, sky with clouds\W*$")
     first = re.escape(shuffled.group(1)) if shuffled else CARD
     t.step("Tab back into the list", ["Tab"], rf"Deck.*list.*{first}")
-    # The list comes back to its selected entry, wherever that is.
-    second = t.step("Down, Down in the list", ["Down", "Down"], rf"({CARD})\W*$")
-    third = re.escape(second.group(1)) if second else CARD
+    # The list comes back to its selected entry, wherever that is, and
+    # moves on from there.
+    moved = t.step("Down, Down in the list", ["Down", "Down"], rf"({CARD})\W*\|\s*({CARD})\W*$")
+    second, third = map(re.escape, moved.groups()) if moved else (CARD, CARD)
     t.step("Tab round to the list", ["Tab"] * 4, rf"Deck.*list.*{third}")
-    t.step("Down in the list", ["Down"], rf"^(?!.*{third}).*{CARD}")
+    t.step("Down in the list", ["Down"], rf"^(?!.*(?:{second}|{third})).*{CARD}")
     # Flat review, line by line from the top down to Shuffle, the lowest:
     # each picture says what it shows, never only the box's name.
     t.step("flat review, to the top", ["KP_Subtract", "Insert+KP_Home"], r"flat review")

@@ -1,7 +1,6 @@
 #include "entry_selector.h"
 
 #include <QAbstractItemView>
-#include <QAccessibleWidget>
 #include <QProxyStyle>
 #include <QScrollBar>
 
@@ -9,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "accessible_line.h"
 #include "selection_index.h"
 
 namespace tolvane {
@@ -31,15 +31,18 @@ public:
 
 // What a screen reader meets. Qt on Linux names a selector by its current
 // text, so the name set on it never reaches the reader; here the name is the
-// selector's own ("Card backs") and the current text is its value. Its one
-// child is the popup's list of entries.
-class AccessibleSelector final : public QAccessibleWidget {
+// selector's own ("Card backs") and the current text is its value. Its line
+// is its current entry as screen readers say it (the entry's
+// Qt::AccessibleTextRole, else its text). Its one child is the popup's list
+// of entries.
+class AccessibleSelector final : public AccessibleLine {
 public:
-    explicit AccessibleSelector(EntrySelector* selector) : QAccessibleWidget(selector, QAccessible::ComboBox) {}
+    explicit AccessibleSelector(EntrySelector* selector) : AccessibleLine(selector, QAccessible::ComboBox) {}
 
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Value ? Selector()->currentText() : QAccessibleWidget::text(kind);
     }
+    using AccessibleLine::text;
 
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
@@ -65,6 +68,12 @@ public:
             Selector()->showPopup();
         else
             QAccessibleWidget::doAction(action);
+    }
+
+protected:
+    QString Line() const override {
+        const QString spoken = Selector()->currentData(Qt::AccessibleTextRole).toString();
+        return spoken.isEmpty() ? Selector()->currentText() : spoken;
     }
 
 private:

@@ -9,12 +9,14 @@
 #include <initializer_list>
 
 #include "deck/card.h"
+#include "control_echoes.h"
 #include "entry_list.h"
 #include "entry_selector.h"
 #include "image_box.h"
 #include "picture_previews.h"
 #include "pictures/picture_catalogue.h"
 #include "pictures/icon/program_icon.h"
+#include "spoken_notice.h"
 #include "window/program_identity.h"
 #include "window_layout.h"
 
@@ -31,11 +33,15 @@ Control* NamedControl(QWidget* window, const char* name, const QString& spokenNa
     return control;
 }
 
-// Each entry reads its picture's number and keeps the id as its data.
+// Each entry reads its picture's number and keeps the id as its data; a
+// screen reader says what the picture shows as well ("54, sky with clouds").
 void FillWithNumbers(EntrySelector& selector, PictureId first, PictureId last) {
     selector.Clear();
-    for (PictureId id = first; id <= last; ++id)
+    for (PictureId id = first; id <= last; ++id) {
         selector.AddItem(QString::number(id), id);
+        selector.setItemData(selector.count() - 1, QStringLiteral("%1, %2").arg(id).arg(PictureSubject(id)),
+                             Qt::AccessibleTextRole);
+    }
 }
 
 // What a screen reader says of a picture shown: a face by its card's name
@@ -80,6 +86,7 @@ void frmTolvane::CreateControls() {
     imgCard = NamedControl<ImageBox>(this, "imgCard", QStringLiteral("Selected card"));
     imgAll = NamedControl<ImageBox>(this, "imgAll", QStringLiteral("Chosen picture"));
     imgBack = NamedControl<ImageBox>(this, "imgBack", QStringLiteral("Chosen card back"));
+    spoken_ = new SpokenNotice(this);
 }
 
 // A taller font grows the whole layout, and so does a font so wide that the
@@ -131,11 +138,24 @@ void frmTolvane::ConnectHandlers() {
     connect(lstDeck, &EntryList::SelectionChanged, this, [this] { Handle(&frmTolvane::lstDeck_Click); });
     connect(comAll, &EntrySelector::SelectionChanged, this, [this] { Handle(&frmTolvane::comAll_Click); });
     connect(comBack, &EntrySelector::SelectionChanged, this, [this] { Handle(&frmTolvane::comBack_Click); });
+    ConnectSpokenFeedback();
     // The desktop's Quit keys; where the platform names none (Windows, or no
     // window system at all) Ctrl+Q still closes the window.
     auto* quit = new QShortcut(QKeySequence::Quit, this, this, &QWidget::close);
     if (quit->keys().isEmpty())
         quit->setKey(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+// What a screen reader hears that it is not told of otherwise: the list's
+// entry when it gets focus, the deck shuffled while the focus stays on the
+// button, and a closed selector's new entry, chosen with the keys.
+void frmTolvane::ConnectSpokenFeedback() {
+    EchoCurrentEntryOnFocus(*lstDeck);
+    connect(cmdShuffle, &QPushButton::clicked, this, [this] {
+        spoken_->Tell(QStringLiteral("Shuffled, %1").arg(QString::fromStdString(CardName(colDeck.Item(1)))));
+    });
+    for (EntrySelector* selector : {comAll, comBack})
+        EchoKeyedChoices(*selector, *spoken_);
 }
 
 void frmTolvane::Handle(void (frmTolvane::*handler)()) {

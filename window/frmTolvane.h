@@ -15,6 +15,7 @@ namespace tolvane {
 class EntryList;
 class EntrySelector;
 class ImageBox;
+class SpokenNotice;
 
 // The program's one window. It lists the deck by card name and shows the
 // selected card's face; Shuffle reshuffles the deck with `random`; two
@@ -45,6 +46,7 @@ private:
     void PlaceControls();
     void SetTabOrder();
     void ConnectHandlers();
+    void ConnectSpokenFeedback();
     void Handle(void (frmTolvane::*handler)());
 
     void Form_Load();
@@ -68,6 +70,7 @@ private:
     ImageBox* imgCard = nullptr;
     ImageBox* imgAll = nullptr;
     ImageBox* imgBack = nullptr;
+    SpokenNotice* spoken_ = nullptr;
 };
 
 }  // namespace tolvane

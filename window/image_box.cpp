@@ -1,14 +1,17 @@
 #include "image_box.h"
 
+#include <QAccessible>
 #include <QPixmap>
 #include <QScreen>
 #include <QWindow>
 
+#include "accessible_image.h"
 #include "screen_density.h"
 
 namespace tolvane {
 
 ImageBox::ImageBox(QWidget* parent) : QLabel(parent) {
+    [[maybe_unused]] static const bool accessible = (QAccessible::installFactory(AccessibleImageBoxes), true);
     setFocusPolicy(Qt::NoFocus);
     setFrameShape(QFrame::NoFrame);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

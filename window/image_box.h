@@ -22,8 +22,8 @@ class ImageBox final : public QLabel {
 public:
     explicit ImageBox(QWidget* parent);
 
-    // `description` says what the picture shows: screen readers announce it
-    // as soon as it changes, and the tooltip reads the same words.
+    // `description` says what the picture shows: screen readers read it as
+    // the image's description and text, and the tooltip reads the same words.
     void ShowPicture(PictureId id, const QString& description);
     const QImage& Picture() const;  // as drawn for the screen
 

@@ -24,6 +24,11 @@ void EntryList::AddItem(const QString& text) {
     addItem(text);
 }
 
+int EntryList::WidestEntryWidth() {
+    executeDelayedItemsLayout();
+    return contentsSize().width();
+}
+
 int EntryList::SelectedIndex() const {
     const QList<QListWidgetItem*> selected = selectedItems();
     return selected.isEmpty() ? -1 : row(selected.first());

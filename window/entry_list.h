@@ -24,6 +24,10 @@ public:
     int SelectedIndex() const;
     // Throws std::out_of_range naming `index` unless it is -1 or an entry.
     void SetSelectedIndex(int index);
+    // The width of the widest entry as the list lays it out, in pixels:
+    // what sizeHintForColumn(0) measures, from the layout the list keeps
+    // anyway rather than measuring every entry again.
+    int WidestEntryWidth();
 
 signals:
     void SelectionChanged();

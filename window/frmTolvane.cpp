@@ -97,7 +97,7 @@ double frmTolvane::LayoutScale() const {
         return needs / TwipsToPixels(PlaceOf(control.objectName().toStdString()), *this).width();
     };
     double scale = std::max(TextScale(fontMetrics().height(), *this),
-                            widthGrowth(*lstDeck, lstDeck->sizeHintForColumn(0) + 2 * lstDeck->frameWidth() +
+                            widthGrowth(*lstDeck, lstDeck->WidestEntryWidth() + 2 * lstDeck->frameWidth() +
                                                       lstDeck->verticalScrollBar()->sizeHint().width()));
     for (const QWidget* control : std::initializer_list<const QWidget*>{cmdShuffle, comAll, comBack})
         scale = std::max(scale, widthGrowth(*control, control->sizeHint().width()));

@@ -148,7 +148,8 @@ void PaintCardShape(QPainter& painter, const QRectF& card, double line, QRgb fil
 // diamonds, as on a classic card back, inside a white margin. Built as
 // paths rather than clipped, since an SVG file keeps no clipping.
 // The diagonal bands that cross a field into diamonds, `cell` apart, each
-// running a cell past the field's top and bottom.
+// running a cell past the field's top and bottom; those that miss the field
+// are left out.
 QList<QPolygonF> DiamondBands(const QRectF& field, double cell) {
     const double band = std::max(1.0, cell / 4);
     const QPointF across(band / 2 * std::sqrt(2.0), 0);
@@ -159,7 +160,9 @@ QList<QPolygonF> DiamondBands(const QRectF& field, double cell) {
         for (double slope : {1.0, -1.0}) {
             const QPointF start = field.topLeft() + QPointF(offset - slope * cell, -cell);
             const QPointF end = start + QPointF(slope * length, length);
-            bands.append(QPolygonF({start - across, start + across, end + across, end - across}));
+            const QPolygonF band({start - across, start + across, end + across, end - across});
+            if (band.boundingRect().intersects(field))
+                bands.append(band);
         }
     return bands;
 }

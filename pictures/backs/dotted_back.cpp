@@ -1,5 +1,7 @@
 #include <QRgb>
 
+#include <algorithm>
+
 #include "back_kit.h"
 #include "card_geometry.h"
 #include "designs.h"
@@ -83,31 +85,41 @@ bool IsDot(int column, int row, const DotLayout& layout) {
            (InBand(fromMiddle + down, layout) || InBand(fromMiddle - down, layout));
 }
 
-bool OnFrame(QPoint at, const DotLayout& layout) {
-    return layout.frame.contains(at) && !layout.insideFrame.contains(at);
+using WrittenRows = PixelRows<uchar>;
+
+// Sets every device pixel of `area` in `rows` to `colour`.
+void FillArea(const WrittenRows& rows, const QRect& area, QRgb colour) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill(rows[y] + area.left(), rows[y] + area.right() + 1, colour);
 }
 
-// The cell a device pixel lies in along one axis, or -1 outside the field.
-int CellAt(int at, int first, int cells, int cell) {
-    const int offset = at - first;
-    return offset >= 0 && offset < cells * cell ? offset / cell : -1;
+// The frame as its four sides, between its outer and inner edges.
+void PaintFrame(const WrittenRows& rows, const DotLayout& layout) {
+    const QRect& outer = layout.frame;
+    const QRect& inner = layout.insideFrame;
+    FillArea(rows, QRect(outer.topLeft(), QPoint(outer.right(), inner.top() - 1)), palette::Black);
+    FillArea(rows, QRect(QPoint(outer.left(), inner.bottom() + 1), outer.bottomRight()), palette::Black);
+    FillArea(rows, QRect(QPoint(outer.left(), inner.top()), QPoint(inner.left() - 1, inner.bottom())),
+             palette::Black);
+    FillArea(rows, QRect(QPoint(inner.right() + 1, inner.top()), QPoint(outer.right(), inner.bottom())),
+             palette::Black);
 }
 
 }  // namespace
 
 void PaintDottedBack(QImage& card) {
-    const int width = card.width(), height = card.height();
     const DotLayout layout = LayOutDots(CardGrid(card));
-    const auto rows = WritableRows(card);
-    for (int y = 0; y < height; ++y) {
-        QRgb* line = rows[y];
-        const int row = CellAt(y, layout.top, layout.rows, layout.cell);
-        for (int x = 0; x < width; ++x) {
-            const int column = CellAt(x, layout.left, layout.columns, layout.cell);
-            const bool dot = row >= 0 && column >= 0 && IsDot(column, row, layout);
-            line[x] = dot || OnFrame(QPoint(x, y), layout) ? palette::Black : palette::White;
-        }
-    }
+    const WrittenRows rows = WritableRows(card);
+    FillArea(rows, card.rect(), palette::White);
+    // Only a cell whose column and row add up to an even number holds a dot.
+    for (int row = 0; row < layout.rows; ++row)
+        for (int column = row % 2; column < layout.columns; column += 2)
+            if (IsDot(column, row, layout))
+                FillArea(rows,
+                         QRect(layout.left + column * layout.cell, layout.top + row * layout.cell, layout.cell,
+                               layout.cell),
+                         palette::Black);
+    PaintFrame(rows, layout);
 }
 
 }  // namespace tolvane::backs

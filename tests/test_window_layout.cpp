@@ -302,6 +302,7 @@ private slots:
         EntryList* list = shown.List();
         QVERIFY(!list->horizontalScrollBar()->isVisible());
         QVERIFY(list->viewport()->width() >= list->sizeHintForColumn(0));
+        QCOMPARE(list->WidestEntryWidth(), list->sizeHintForColumn(0));  // what the layout was scaled by
         QCOMPARE(shown.Box("imgCard")->size(), kCardSize);
         // The back's box, 71 x 95 as placed at the default font, stands in
         // the middle of its grown place.

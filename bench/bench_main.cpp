@@ -17,6 +17,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "baseline_window.h"
@@ -81,9 +82,10 @@ double MegaInstructions(const std::string& program, const std::vector<std::strin
     const ProcessCost run = RunToEnd(
         {{"valgrind", "-q", "--tool=callgrind", "--callgrind-out-file=" + profiles + "%p", program}, environment});
     std::ifstream profile(profiles + std::to_string(run.processId));
+    constexpr std::string_view kTotals = "totals: ";
     for (std::string line; std::getline(profile, line);)
-        if (line.rfind("totals: ", 0) == 0)
-            return std::stod(line.substr(8)) / 1e6;
+        if (line.rfind(kTotals, 0) == 0)
+            return std::stod(line.substr(kTotals.size())) / 1e6;
     throw std::runtime_error("callgrind left no count for " + program);
 }
 

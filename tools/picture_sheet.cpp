@@ -9,7 +9,6 @@
 // of the pictures at each recorded density and of the icon's theme images
 // (tests/*_digests*.txt) after a change to a picture is meant.
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>

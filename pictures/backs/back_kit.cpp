@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "raster/density.h"
 #include "raster/pixel_rows.h"
@@ -58,12 +59,16 @@ void ShadeRound(QImage& card, QPointF centre, qreal radius, ColourStops stops) {
     const QRect box = QRectF(grid.ToDevice(centre - reach), grid.ToDevice(centre + reach))
                           .toAlignedRect()
                           .intersected(card.rect());
-    // Each device pixel's centre, taken back to the card.
+    // Each device pixel's centre, taken back to the card; across, the same
+    // for every row.
+    std::vector<qreal> across(box.width());
+    for (int x = box.left(); x <= box.right(); ++x)
+        across[x - box.left()] = (x + 0.5) / grid.ScaleX() - centre.x();
     for (int y = box.top(); y <= box.bottom(); ++y) {
         QRgb* row = rows[y];
         const qreal dy = (y + 0.5) / grid.ScaleY() - centre.y();
         for (int x = box.left(); x <= box.right(); ++x) {
-            const qreal dx = (x + 0.5) / grid.ScaleX() - centre.x();
+            const qreal dx = across[x - box.left()];
             const qreal distance = std::sqrt(dx * dx + dy * dy) / radius;
             if (distance < 1)
                 row[x] = Over(row[x], samples[static_cast<int>(distance * sampleCount)]);

@@ -110,7 +110,7 @@ void PaintFrame(const WrittenRows& rows, const DotLayout& layout) {
 void PaintDottedBack(QImage& card) {
     const DotLayout layout = LayOutDots(CardGrid(card));
     const WrittenRows rows = WritableRows(card);
-    FillArea(rows, card.rect(), palette::White);
+    card.fill(palette::White);
     // Only a cell whose column and row add up to an even number holds a dot.
     for (int row = 0; row < layout.rows; ++row)
         for (int column = row % 2; column < layout.columns; column += 2)

@@ -67,7 +67,8 @@ void DrawTopLeftIndex(QImage& card, int rank, Suit suit) {
 void PaintRankText(QPainter& painter, const DeviceGrid& grid, int rank, QRgb ink) {
     const QPoint at = RankTextAt(rank);
     RankTextOnDevice text{.columnMiddles = {}, .rowMiddles = {}, .weight = static_cast<double>(grid.LineWidth())};
-    for (int column = 0; column < RankTextWidth(rank); ++column)
+    const int columns = RankTextWidth(rank);
+    for (int column = 0; column < columns; ++column)
         text.columnMiddles.push_back(grid.LineX(at.x() + column));
     for (int row = 0; row < kRankTextHeight; ++row)
         text.rowMiddles.push_back(grid.LineY(at.y() + row));

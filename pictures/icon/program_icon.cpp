@@ -144,9 +144,6 @@ void PaintCardShape(QPainter& painter, const QRectF& card, double line, QRgb fil
     painter.drawRoundedRect(card.adjusted(half, half, -half, -half), radius, radius);
 }
 
-// The back card's pattern: light diagonal bands crossing over dark
-// diamonds, as on a classic card back, inside a white margin. Built as
-// paths rather than clipped, since an SVG file keeps no clipping.
 // The diagonal bands that cross a field into diamonds, `cell` apart, each
 // running a cell past the field's top and bottom; those that miss the field
 // are left out.
@@ -203,6 +200,8 @@ void PaintBandedShape(QPainter& painter, const QPainterPath& shape, const QList<
     painter.restore();
 }
 
+// The back card's pattern: light diagonal bands crossing over dark
+// diamonds, as on a classic card back, inside a white margin.
 void PaintBackPattern(QPainter& painter, const QRectF& card, double line) {
     const QRectF field = card.adjusted(line * 2.5, line * 2.5, -line * 2.5, -line * 2.5);
     const double cell = field.width() / 5;  // five diamonds across

@@ -27,6 +27,7 @@ QImage DrawProgramIcon(IconImage image);
 // the window. 16 and 32 are the 16-colour pixel images; the larger ones,
 // and 24, are drawn from shapes at their own size.
 inline constexpr std::array<int, 7> kThemeIconEdges{16, 24, 32, 48, 64, 128, 256};
+inline constexpr std::array<int, 2> kPixelIconEdges{16, 32};
 
 // The icon's image `edge` pixels square, for each edge in kThemeIconEdges;
 // throws std::out_of_range naming any other edge.

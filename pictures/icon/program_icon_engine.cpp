@@ -5,20 +5,18 @@
 #include <QPixmap>
 
 #include <algorithm>
-#include <array>
 
-#include "program_icon.h"
+#include "pictures/icon/program_icon.h"
 
 namespace tolvane {
 
 namespace {
 
 // The sizes the window offers a window manager that takes every size an icon
-// has (X11): the two the pixel images are drawn for, as a title bar and a
-// task list show them. Larger views take the theme icon the desktop entry
-// names; drawing the larger images from shapes would cost more than the
-// rest of the start.
-constexpr std::array<int, 2> kWindowManagerEdges{16, 32};
+// has (X11) are those of the pixel images, as a title bar and a task list
+// show them. Larger views take the theme icon the desktop entry names;
+// drawing the larger images from shapes would cost more than the rest of
+// the start.
 
 // The theme image a QIcon holding all of them would pick for `size`: the
 // smallest that covers it, or else the largest.
@@ -61,7 +59,7 @@ void ProgramIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode 
 QList<QSize> ProgramIconEngine::availableSizes(QIcon::Mode mode, QIcon::State state) {
     QList<QSize> sizes;
     if (mode == QIcon::Normal && state == QIcon::Off)
-        for (int edge : kWindowManagerEdges)
+        for (int edge : kPixelIconEdges)
             sizes.append(QSize(edge, edge));
     return sizes;
 }

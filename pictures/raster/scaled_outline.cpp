@@ -33,10 +33,6 @@ ScaledOutline ScaledOutline::Fine(QPainterPath path) {
     return ScaledOutline(std::move(path), scale);
 }
 
-ScaledOutline ScaledOutline::United(const QPainterPath& other) const {
-    return Combined(Operation::Unite, other);
-}
-
 ScaledOutline ScaledOutline::Subtracted(const QPainterPath& bite) const {
     return Combined(Operation::Subtract, bite);
 }
@@ -51,7 +47,6 @@ ScaledOutline ScaledOutline::Combined(Operation operation, const QPainterPath& o
     const QPainterPath a = up.map(path_), b = up.map(other);
     QPainterPath answer;
     switch (operation) {
-    case Operation::Unite: answer = a.united(b); break;
     case Operation::Subtract: answer = a.subtracted(b); break;
     case Operation::Intersect: answer = a.intersected(b); break;
     }

@@ -4,9 +4,9 @@
 
 namespace tolvane {
 
-// Outlines joined, cut or clipped with their curves kept smooth.
+// Outlines cut or clipped with their curves kept smooth.
 //
-// Qt's path operations (united, subtracted, intersected) return straight
+// Qt's path operations (subtracted, intersected and the like) return straight
 // segments only, the more of them the larger a curve is in the path's own
 // units: a circle of radius one comes back an octagon, 8% of its radius off
 // the curve, while one of radius ten keeps within a twentieth of a unit. A
@@ -22,14 +22,13 @@ public:
     // so that the round trip moves no point: smooth at any size it is drawn.
     static ScaledOutline Fine(QPainterPath path);
 
-    ScaledOutline United(const QPainterPath& other) const;
     ScaledOutline Subtracted(const QPainterPath& bite) const;
     ScaledOutline Intersected(const QPainterPath& clip) const;
 
     const QPainterPath& Path() const { return path_; }
 
 private:
-    enum class Operation { Unite, Subtract, Intersect };
+    enum class Operation { Subtract, Intersect };
     ScaledOutline Combined(Operation operation, const QPainterPath& other) const;
 
     QPainterPath path_;

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdio>
 
-
 namespace tolvane {
 
 namespace {

@@ -14,7 +14,7 @@ namespace {
 
 const QStringList kEntries{"one", "two", "three", "four", "five"};
 
-// With Clear and AddItem, or with `qts` own clear and addItem.
+// With Clear and AddItem, or, when `qts`, with Qt's own clear and addItem.
 template <class Control>
 void Fill(Control& control, bool qts = false) {
     qts ? control.clear() : control.Clear();

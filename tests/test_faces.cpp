@@ -4,7 +4,6 @@
 #include <climits>
 #include <cstdlib>
 #include <set>
-#include <stdexcept>
 #include <vector>
 
 #include "faces/court_figures.h"

@@ -31,8 +31,8 @@ std::set<QRgb> OpaqueColours(const QImage& image) {
     return colours;
 }
 
-// The icon as it was built before its images were drawn on demand: every
-// theme image at once, chosen and scaled by Qt.
+// The reference: an icon holding every theme image at once, chosen and
+// scaled by Qt.
 QIcon AllImagesAtOnce() {
     QIcon icon;
     for (int edge : kThemeIconEdges)

@@ -3,14 +3,14 @@
 set -eu
 
 # qt6-svg-dev draws the scalable icon; appstream to man-db check and build the
-# Debian package; dbus-bin, at-spi2-core, python3-pyatspi, orca,
-# speech-dispatcher with espeak-ng, openbox and xdotool let a test hear what
+# Debian package; dbus-bin, at-spi2-core, orca, speech-dispatcher with
+# espeak-ng, openbox and xdotool let a test hear what
 # the Orca screen reader speaks as keys walk the window; qt6-base-private-dev
 # lets tests see which images the window's icon has drawn and change a
 # screen's density while the window is on it.
 packages="cmake make g++ qt6-base-dev qt6-base-private-dev qt6-qpa-plugins qt6-svg-dev libgl-dev xvfb xauth valgrind
           appstream desktop-file-utils dpkg-dev file lintian man-db
-          dbus-bin at-spi2-core python3-pyatspi
+          dbus-bin at-spi2-core
           orca speech-dispatcher speech-dispatcher-espeak-ng openbox xdotool"
 
 missing=""

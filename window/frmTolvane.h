@@ -36,7 +36,6 @@ public:
     explicit frmTolvane(std::unique_ptr<RandomSource> random = std::make_unique<ClockRandomSource>(),
                         HandlerFailure failed = ReportAndEnd, QWidget* parent = nullptr);
 
-
 protected:
     void changeEvent(QEvent* event) override;
 

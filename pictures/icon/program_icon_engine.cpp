@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include <algorithm>
 
 #include "pictures/icon/program_icon.h"
 
@@ -32,10 +31,8 @@ int BestEdge(QSize size) {
 
 const QIcon& ProgramIconEngine::DrawnFor(QSize size) {
     const int edge = BestEdge(size);
-    if (std::find(drawnEdges_.begin(), drawnEdges_.end(), edge) == drawnEdges_.end()) {
+    if (!drawn_.availableSizes().contains(QSize(edge, edge)))
         drawn_.addPixmap(QPixmap::fromImage(DrawThemeIcon(edge)));
-        drawnEdges_.push_back(edge);
-    }
     return drawn_;
 }
 
@@ -62,6 +59,13 @@ QList<QSize> ProgramIconEngine::availableSizes(QIcon::Mode mode, QIcon::State st
         for (int edge : kPixelIconEdges)
             sizes.append(QSize(edge, edge));
     return sizes;
+}
+
+std::vector<int> ProgramIconEngine::DrawnEdges() const {
+    std::vector<int> edges;
+    for (const QSize& size : drawn_.availableSizes())
+        edges.push_back(size.width());
+    return edges;
 }
 
 QIconEngine* ProgramIconEngine::clone() const {

@@ -21,7 +21,7 @@ public:
     QIconEngine* clone() const override;
 
     // The edges of the images drawn so far, in the order they were drawn.
-    const std::vector<int>& DrawnEdges() const { return drawnEdges_; }
+    std::vector<int> DrawnEdges() const;
 
 private:
     ProgramIconEngine(const ProgramIconEngine&) = default;
@@ -30,7 +30,6 @@ private:
     const QIcon& DrawnFor(QSize size);
 
     QIcon drawn_;
-    std::vector<int> drawnEdges_;
 };
 
 }  // namespace tolvane

@@ -49,7 +49,8 @@ constexpr std::array<const char*, kLastPicture - kLastFace> kSubjects{
 void CheckDevicePixelRatio(double ratio) {
     if (std::isfinite(ratio) && ratio >= kLeastDevicePixelRatio && ratio <= kGreatestDevicePixelRatio)
         return;
-    throw std::out_of_range("device pixel ratio " + RatioText(ratio) + " is outside 1..4");
+    throw std::out_of_range("device pixel ratio " + RatioText(ratio) + " is outside " +
+                            RatioText(kLeastDevicePixelRatio) + ".." + RatioText(kGreatestDevicePixelRatio));
 }
 
 }  // namespace

@@ -24,7 +24,8 @@ inline constexpr PictureId kLastBack = 65;
 
 // The densities pictures are drawn for, in device pixels to a logical pixel.
 inline constexpr double kLeastDevicePixelRatio = 1.0;
-inline constexpr double kGreatestDevicePixelRatio = 4.0;
+// A 400 % zoom on a screen at 300 % asks for 12.
+inline constexpr double kGreatestDevicePixelRatio = 12.0;
 
 // Throws std::out_of_range naming `id` unless it lies in 1..74.
 void CheckPictureId(PictureId id);
@@ -34,7 +35,7 @@ void CheckPictureId(PictureId id);
 // device pixels with its devicePixelRatio() set to r, so Qt shows it at its
 // own logical size. At 1 it is the picture's own pixels.
 // Throws std::out_of_range naming `id` unless it lies in 1..74, and naming
-// the ratio unless it is a number from 1 to 4.
+// the ratio unless it is a number from 1 to 12.
 QImage FetchPicture(PictureId id, double devicePixelRatio = 1.0);
 
 // What the picture shows, in a few plain words for a screen reader or a

@@ -54,7 +54,7 @@ private slots:
 };
 
 void TestDensity::sizeFollowsTheRatio_data() {
-    AddRatioRows({1.0, 1.25, 1.5, 2.0, 3.0});
+    AddRatioRows({1.0, 1.25, 1.5, 2.0, 3.0, 12.0});
 }
 
 // Rounded to the nearest device pixel, halves away from zero: a card at 1.5

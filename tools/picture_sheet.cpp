@@ -1,7 +1,7 @@
 // Developer tool: renders all of Tolvane's pictures into one labelled PNG,
 // first at their own size, then three times as big with every pixel kept
 // sharp. Usage: picture_sheet OUTPUT.png [RATIO [IDS]] (run with
-// QT_QPA_PLATFORM=offscreen). With a RATIO (1..4) the second section shows
+// QT_QPA_PLATFORM=offscreen). With a RATIO (1..12) the second section shows
 // the pictures as drawn for a screen of that density, one sheet pixel to a
 // device pixel. IDS, a comma-separated list such as 1,12,53, puts only
 // those pictures on the sheet, in that order.
@@ -107,7 +107,7 @@ QList<PictureId> SheetIds(const QString& idsArgument) {
     return ids;
 }
 
-// Empty if the ratio is not a number from 1 to 4.
+// Empty if the ratio is not a number from 1 to 12.
 QList<Section> SheetSections(int pictureCount, const QString& ratioArgument) {
     const QString pictures = pictureCount == kPictureCount ? QString("All %1 pictures ").arg(kPictureCount)
                                                            : QString("Pictures ");
@@ -118,7 +118,7 @@ QList<Section> SheetSections(int pictureCount, const QString& ratioArgument) {
     }
     bool ok = false;
     const double ratio = ratioArgument.toDouble(&ok);
-    if (!ok || !(ratio >= 1 && ratio <= 4))
+    if (!ok || !(ratio >= kLeastDevicePixelRatio && ratio <= kGreatestDevicePixelRatio))
         return {};
     sections.append({ratio, 1, pictures + "drawn for a screen at " + ratioArgument + "x"});
     return sections;

@@ -17,7 +17,7 @@ namespace tolvane {
 inline constexpr int kBackCount = 13;
 
 // Throws std::out_of_range naming `back` unless it lies in 0..12.
-// Drawn at `ratio` device pixels to a card pixel (1..4).
+// Drawn at `ratio` device pixels to a card pixel (1..12).
 QImage DrawBack(int back, double ratio = 1.0);
 
 }  // namespace tolvane

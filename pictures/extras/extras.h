@@ -13,7 +13,7 @@ namespace tolvane {
 inline constexpr int kExtraCount = 9;
 
 // Throws std::out_of_range naming `extra` unless it lies in 0..8.
-// Drawn at `ratio` device pixels to a picture pixel (1..4).
+// Drawn at `ratio` device pixels to a picture pixel (1..12).
 QImage DrawExtra(int extra, double ratio = 1.0);
 
 }  // namespace tolvane

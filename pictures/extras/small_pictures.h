@@ -10,7 +10,7 @@ namespace tolvane {
 inline constexpr int kSmallPictureCount = 7;
 
 // Small picture `index` (0..6, checked by the caller) at `ratio` device
-// pixels to a picture pixel (1..4). At 1 it is the pixel art as drawn; above
+// pixels to a picture pixel (1..12). At 1 it is the pixel art as drawn; above
 // it the same picture is drawn from shapes that follow the pixel art.
 QImage DrawSmallPicture(int index, double ratio);
 

@@ -8,7 +8,7 @@ namespace tolvane {
 
 // The face of `card` (1..52): 71 x 96, two colours for Ace..10, the 16-colour
 // palette for Jack, Queen and King.
-// Drawn at `ratio` device pixels to a card pixel (1..4).
+// Drawn at `ratio` device pixels to a card pixel (1..12).
 QImage DrawFace(int card, double ratio = 1.0);
 
 }  // namespace tolvane

@@ -6,7 +6,7 @@
 #include <string>
 
 // Pictures are laid out in logical pixels and drawn at the screen's density:
-// `ratio` device pixels to one logical pixel each way, 1 <= ratio <= 4.
+// `ratio` device pixels to one logical pixel each way, 1 <= ratio <= 12.
 namespace tolvane {
 
 // Whether a picture at `ratio` is drawn as it has always been at one device

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QHash>
 #include <QLabel>
 #include <QListWidget>
@@ -164,6 +165,9 @@ Reading InkContrast(const QString& what, const QImage& shot, const QRect& area) 
 }
 
 QList<Reading> TextContrasts(QWidget& window) {
+    // Entries under the pointer are drawn hovered.
+    QCursor::setPos(window.frameGeometry().bottomRight() + QPoint(1, 1));
+    QApplication::processEvents();
     const QImage shot = Grab(window);
     const auto read = [&](const QString& what, const QWidget& control, const QRect& area) {
         return InkContrast(what, shot, InGrab(control, area, window, shot.devicePixelRatio()));

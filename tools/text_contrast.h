@@ -27,7 +27,7 @@ Reading InkContrast(const QString& what, const QImage& shot, const QRect& area);
 // read from grabs of it: a list entry and the selected one, the Shuffle
 // caption, both selectors' values, an entry of the all-pictures popup and
 // its selected one, and a picture's tooltip. The popup and the tooltip are
-// opened and closed again; the selectors' values are left as they are.
+// opened and closed again, and the pointer is moved off the window first.
 QList<Reading> TextContrasts(QWidget& window);
 
 // Each of the window's four focusable controls with and without the focus:

@@ -36,7 +36,8 @@ int main(int argc, char* argv[]) {
         tolvane::frmTolvane window;
         window.show();
         window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window)) {
+        // Read with the focus in the list, where it starts.
+        if (!QTest::qWaitForWindowActive(&window) || !QTest::qWaitFor([] { return QApplication::focusWidget(); })) {
             err << "the window did not become active\n";
             return 1;
         }

@@ -45,7 +45,8 @@ bench: build
 
 # The README's images of the pictures drawn for dense screens: a few
 # pictures from the sheet at 2, four of them at 4 (an ace, a 10, a court
-# card, a back), and the window at 125 %, 150 % and 200 %.
+# card, a back), the window at 125 %, 150 % and 200 %, and the window in
+# the default palette and in a dark one.
 # Remake them when a picture or the window changes, look at them, commit.
 DOCS_SHEET_IDS = 1,10,12,25,37,52,53,58,61,63,67,70,72
 DOCS_CLOSE_IDS = 40,23,12,58
@@ -56,6 +57,8 @@ docs-images: build
 	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale \
 	        $(BUILD)/tools/window_screenshot docs/window-$${scale}x.png || exit 1; \
 	done
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/window_screenshot docs/screenshot.png
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/window_screenshot docs/screenshot-dark.png --palette dark
 
 # The window shuffled 1,000 times and closed under valgrind: any invalid
 # read or write, or any block definitely lost, fails it.

@@ -1,14 +1,19 @@
 // Saves a picture of Tolvane's window as it opens:
-//   window_screenshot out.png [POINT-SIZE] [--popup]
+//   window_screenshot out.png [POINT-SIZE] [--popup] [--palette NAME]
 // POINT-SIZE sets the application font's size first; --popup opens the
 // all-pictures selector and shows its popup over the window, scrolled to
-// the card backs. Run it under the offscreen platform or a virtual display.
+// the card backs; --palette sets a sample palette (dark, contrast,
+// contrast-dark) first. Run it under the offscreen platform or a virtual
+// display.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QPainter>
 #include <QTextStream>
 
+#include <stdexcept>
+
+#include "sample_palettes.h"
 #include "window/frmTolvane.h"
 
 namespace {
@@ -33,8 +38,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QStringList arguments = QApplication::arguments();
     const bool withPopup = arguments.removeAll(QStringLiteral("--popup")) > 0;
+    try {
+        tolvane::TakePaletteOption(arguments);
+    } catch (const std::invalid_argument& error) {
+        QTextStream(stderr) << "window_screenshot: " << error.what() << "\n";
+        return 2;
+    }
     if (arguments.size() < 2 || arguments.size() > 3) {
-        QTextStream(stderr) << "usage: window_screenshot out.png [POINT-SIZE] [--popup]\n";
+        QTextStream(stderr) << "usage: window_screenshot out.png [POINT-SIZE] [--popup] [--palette NAME]\n";
         return 2;
     }
     if (arguments.size() == 3) {

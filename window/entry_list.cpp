@@ -1,10 +1,40 @@
 #include "entry_list.h"
 
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
+
 #include "selection_index.h"
 
 namespace tolvane {
 
+namespace {
+
+// Fusion shows a list's focus only as a faint outline round its current
+// entry, which on a selected entry hardly differs from the selection. While
+// the list has the focus its frame is drawn in the highlight colour, as
+// Fusion draws a focused text field's.
+class FocusFrameStyle final : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (element != PE_Frame || !option->state.testFlag(State_HasFocus))
+            return;
+        painter->save();
+        painter->setPen(option->palette.color(QPalette::Highlight));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+};
+
+}  // namespace
+
 EntryList::EntryList(QWidget* parent) : QListWidget(parent) {
+    auto* style = new FocusFrameStyle;
+    style->setParent(this);
+    setStyle(style);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
     // Qt signals a change of the selected items only when they change. The

@@ -12,7 +12,8 @@ namespace tolvane {
 // taking keyboard focus. The user cannot unselect
 // the selected entry. Only while the list holds the keyboard focus is the
 // selected entry also its current one: screen readers take the current entry
-// of a list for the focused object, wherever the keyboard focus is.
+// of a list for the focused object, wherever the keyboard focus is. While
+// the list has the focus, its frame is drawn in the palette's highlight.
 class EntryList final : public QListWidget {
     Q_OBJECT
 

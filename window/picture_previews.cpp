@@ -1,6 +1,8 @@
 #include "picture_previews.h"
 
+#include <QApplication>
 #include <QPixmap>
+#include <QStyle>
 
 #include "screen_density.h"
 
@@ -13,8 +15,14 @@ void PicturePreviews::initStyleOption(QStyleOptionViewItem* option, const QModel
     option->features |= QStyleOptionViewItem::HasDecoration;
     option->decorationSize = kPreviewBox;
     option->decorationAlignment = Qt::AlignCenter;
-    const double ratio = option->widget != nullptr ? PictureRatioFor(*option->widget) : 1.0;
-    option->icon = Preview(index.data(Qt::UserRole).toInt(), ratio);
+}
+
+void PicturePreviews::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem entry = option;
+    initStyleOption(&entry, index);
+    const QWidget* widget = option.widget;
+    entry.icon = Preview(index.data(Qt::UserRole).toInt(), widget != nullptr ? PictureRatioFor(*widget) : 1.0);
+    (widget != nullptr ? widget->style() : QApplication::style())->drawControl(QStyle::CE_ItemViewItem, &entry, painter, widget);
 }
 
 QIcon PicturePreviews::Preview(PictureId id, double devicePixelRatio) const {

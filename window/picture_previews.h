@@ -10,8 +10,9 @@ namespace tolvane {
 
 // Draws a selector's popup entries with a small preview of the picture each
 // one stands for, beside its number. The entry's picture id is its item data.
-// Previews are drawn for the popup's screen when the popup first needs them,
-// not at start-up, and kept while it stays on a screen of that density.
+// Previews are drawn for the popup's screen when an entry is first painted,
+// not at start-up nor when the entries are only measured (as a font change
+// does), and kept while the popup stays on a screen of that density.
 class PicturePreviews final : public QStyledItemDelegate {
 public:
     explicit PicturePreviews(QObject* parent);
@@ -20,7 +21,10 @@ public:
     // keeps its own size.
     static constexpr QSize kPreviewBox{32, 32};
 
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
 protected:
+    // The entry with room for its preview, without the preview.
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
 private:

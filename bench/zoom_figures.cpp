@@ -113,8 +113,8 @@ CountedRun ReadProfile(const std::string& path) {
 CountedRun CountedProbe(int scale, const std::vector<std::string>& what) {
     const QTemporaryDir folder;
     const std::string base = folder.path().toStdString();
-    std::vector<std::string> command{"valgrind", "-q", "--tool=callgrind", "--callgrind-out-file=" + base + "/callgrind.%p",
-                                     ZOOM_PROBE_PATH};
+    std::vector<std::string> command{"valgrind", "-q", "--tool=callgrind",
+                                     "--callgrind-out-file=" + base + "/callgrind.%p", ZOOM_PROBE_PATH};
     command.insert(command.end(), what.begin(), what.end());
     command.push_back(base + "/figures");
     const ProcessCost run = RunToEnd({command, Environment(scale)});

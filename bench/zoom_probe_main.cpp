@@ -72,8 +72,8 @@ std::vector<qint64> PictureKeys(const QWidget& window) {
 
 void Zoom(tolvane::frmTolvane& window, QKeySequence::StandardKey key, int expected) {
     QTest::keySequence(window.focusWidget(), key);
-    const QString title = expected == tolvane::kUnzoomed ? QStringLiteral("Tolvane")
-                                                         : QStringLiteral("Tolvane (%1)").arg(tolvane::ZoomText(expected));
+    const QString zoomed = QStringLiteral("Tolvane (%1)").arg(tolvane::ZoomText(expected));
+    const QString title = expected == tolvane::kUnzoomed ? QStringLiteral("Tolvane") : zoomed;
     if (window.windowTitle() != title)
         throw std::runtime_error("the window did not zoom to " + std::to_string(expected) + " %: " +
                                  window.windowTitle().toStdString());

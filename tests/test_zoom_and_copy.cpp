@@ -1,17 +1,16 @@
-#include <QClipboard>
 #include <QAction>
+#include <QClipboard>
 #include <QDrag>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QUrl>
 #include <QWindow>
 
-#include <algorithm>
 #include <optional>
+#include <stdexcept>
 
 #include "picture_previews.h"
 #include "pictures/picture_catalogue.h"
@@ -27,7 +26,9 @@ using namespace tolvane;
 namespace {
 
 // What the test does to the window, one word a step.
-enum class Act { In, InWithEquals, InOnKeypad, Out, OutOnKeypad, Reset, WheelUp, WheelDown, FineWheelUp, PlainWheel, ToSmallScreen };
+enum class Act {
+    In, InWithEquals, InOnKeypad, Out, OutOnKeypad, Reset, WheelUp, WheelDown, FineWheelUp, PlainWheel, ToSmallScreen
+};
 
 // The image's pixels alone, as one device pixel to one.
 QImage Pixels(const QImage& image) {
@@ -159,7 +160,8 @@ private slots:
             Do(shown, act);
         const int percent = shown.window.devicePixelRatioF() == 1 ? atScale1 : atScale2;
 
-        QCOMPARE(shown.window.windowTitle(), percent == 100 ? QString("Tolvane") : QString("Tolvane (%1 %)").arg(percent));
+        const QString title = percent == 100 ? QString("Tolvane") : QString("Tolvane (%1 %)").arg(percent);
+        QCOMPARE(shown.window.windowTitle(), title);
         QCOMPARE(shown.window.findChild<SpokenNotice*>()->accessibleName(), spoken);
         QCOMPARE(shown.window.size(), Zoomed(kClientArea, percent).size());
         QVERIFY(shown.window.screen()->availableGeometry().contains(shown.window.frameGeometry()));

@@ -98,8 +98,8 @@ void ImageBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void ImageBox::mouseMoveEvent(QMouseEvent* event) {
-    const bool dragging = event->buttons().testFlag(Qt::LeftButton) &&
-                          (event->position().toPoint() - pressedAt_).manhattanLength() >= QApplication::startDragDistance();
+    const int moved = (event->position().toPoint() - pressedAt_).manhattanLength();
+    const bool dragging = event->buttons().testFlag(Qt::LeftButton) && moved >= QApplication::startDragDistance();
     if (!dragging || id_ == 0)
         return QLabel::mouseMoveEvent(event);
     DragPicture();

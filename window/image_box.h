@@ -20,9 +20,10 @@ class PictureFolder;
 // label showing a picture, screen readers meet it as an image, described by
 // what it shows.
 // The picture is drawn for the density of the screen the box is on times
-// the zoom, never enlarged from fewer pixels, and drawn again when either
-// changes: the window moved to another screen, the screen's scale changed,
-// or the window zoomed. Never while painting: a new picture resizes the box.
+// the zoom (as far as pictures are drawn for), not enlarged from fewer
+// pixels, and drawn again when either changes: the window moved to another
+// screen, the screen's scale changed, or the window zoomed. Never while
+// painting: a new picture resizes the box.
 // Its context menu's Copy puts the picture on the clipboard; dragged with
 // the mouse it drops the picture on another program, as a file written to
 // `folder` where the program asks for one. A click does nothing.
@@ -38,8 +39,8 @@ public:
     const QImage& Picture() const;  // as drawn for the screen and the zoom
     // `zoom` is 1 at the window's own size.
     void SetZoom(double zoom);
-    // The picture shown, as drawn, and its subject as text; nothing while
-    // the box is empty.
+    // Puts the picture shown, as drawn, and its subject as text on the
+    // clipboard; nothing while the box is empty.
     void CopyPicture() const;
 
 protected:

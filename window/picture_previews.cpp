@@ -22,7 +22,8 @@ void PicturePreviews::paint(QPainter* painter, const QStyleOptionViewItem& optio
     initStyleOption(&entry, index);
     const QWidget* widget = option.widget;
     entry.icon = Preview(index.data(Qt::UserRole).toInt(), widget != nullptr ? PictureRatioFor(*widget, zoom_) : zoom_);
-    (widget != nullptr ? widget->style() : QApplication::style())->drawControl(QStyle::CE_ItemViewItem, &entry, painter, widget);
+    const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &entry, painter, widget);
 }
 
 void PicturePreviews::SetZoom(double zoom) {

@@ -25,6 +25,7 @@
 #include "pictures/picture_catalogue.h"
 #include "window/frmTolvane.h"
 #include "xvfb_server.h"
+#include "zoom_figures.h"
 
 namespace {
 
@@ -217,5 +218,6 @@ int main(int argc, char* argv[]) {
     PrintRow("selector change showing a picture (us)", selector, "program <= 1000 us");
     std::printf("(%d process runs each and one counted run, %d picture runs at each density, %d clicks each)\n",
                 runs, kPictureRuns, kClickRuns);
+    PrintZoomFigures();
     return 0;
 }

@@ -1,14 +1,18 @@
 // Saves a picture of Tolvane's window as it opens:
-//   window_screenshot out.png [POINT-SIZE] [--popup] [--palette NAME]
+//   window_screenshot out.png [POINT-SIZE] [--popup] [--palette NAME] [--zoom PERCENT]
 // POINT-SIZE sets the application font's size first; --popup opens the
 // all-pictures selector and shows its popup over the window, scrolled to
 // the card backs; --palette sets a sample palette (dark, contrast,
-// contrast-dark) first. Run it under the offscreen platform or a virtual
-// display.
+// contrast-dark) first; --zoom zooms the window with Ctrl+Plus to PERCENT,
+// one of its steps, which must fit on the screen. Run it under the
+// offscreen platform or a virtual display; offscreen, a screen is 800 x 600
+// unless a configuration file makes it larger, such as bench/large_screen.json:
+//   QT_QPA_PLATFORM=offscreen:configfile=bench/large_screen.json
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QPainter>
+#include <QTest>
 #include <QTextStream>
 
 #include <stdexcept>
@@ -32,6 +36,15 @@ QImage GrabWithPopup(QWidget& window, QComboBox& selector) {
     return shot;
 }
 
+// Zooms in step by step until the title shows `percent`; false if the
+// window stops short of it.
+bool ZoomTo(QWidget& window, int percent) {
+    const QString title = QStringLiteral("Tolvane (%1 %)").arg(percent);
+    for (int step = 0; step < 7 && window.windowTitle() != title; ++step)
+        QTest::keySequence(&window, QKeySequence::ZoomIn);
+    return window.windowTitle() == title;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -44,8 +57,14 @@ int main(int argc, char* argv[]) {
         QTextStream(stderr) << "window_screenshot: " << error.what() << "\n";
         return 2;
     }
+    int zoom = 100;
+    if (const int at = arguments.indexOf(QStringLiteral("--zoom")); at > 0 && at + 1 < arguments.size()) {
+        zoom = arguments.at(at + 1).toInt();
+        arguments.remove(at, 2);
+    }
     if (arguments.size() < 2 || arguments.size() > 3) {
-        QTextStream(stderr) << "usage: window_screenshot out.png [POINT-SIZE] [--popup] [--palette NAME]\n";
+        QTextStream(stderr) << "usage: window_screenshot out.png [POINT-SIZE] [--popup] [--palette NAME]"
+                               " [--zoom PERCENT]\n";
         return 2;
     }
     if (arguments.size() == 3) {
@@ -56,6 +75,11 @@ int main(int argc, char* argv[]) {
     tolvane::frmTolvane window;
     window.move(0, 0);
     window.show();
+    QApplication::processEvents();
+    if (zoom != 100 && !ZoomTo(window, zoom)) {
+        QTextStream(stderr) << "the window does not zoom to " << zoom << " % on this screen\n";
+        return 1;
+    }
     QApplication::processEvents();
     QImage shot;
     if (withPopup) {

@@ -1,9 +1,14 @@
 #include "window/frmTolvane.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QWheelEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <initializer_list>
@@ -13,21 +18,24 @@
 #include "entry_list.h"
 #include "entry_selector.h"
 #include "image_box.h"
+#include "picture_description.h"
 #include "picture_previews.h"
+#include "picture_transfer.h"
 #include "pictures/picture_catalogue.h"
 #include "pictures/icon/program_icon.h"
 #include "spoken_notice.h"
 #include "window/program_identity.h"
 #include "window_layout.h"
+#include "zoom_steps.h"
 
 namespace tolvane {
 
 namespace {
 
 // `spokenName` is what a screen reader announces for the control.
-template <class Control>
-Control* NamedControl(QWidget* window, const char* name, const QString& spokenName) {
-    auto* control = new Control(window);
+template <class Control, class... Arguments>
+Control* NamedControl(QWidget* window, const char* name, const QString& spokenName, Arguments&&... arguments) {
+    auto* control = new Control(window, std::forward<Arguments>(arguments)...);
     control->setObjectName(QString::fromLatin1(name));
     control->setAccessibleName(spokenName);
     return control;
@@ -44,31 +52,70 @@ void FillWithNumbers(EntrySelector& selector, PictureId first, PictureId last) {
     }
 }
 
-// What a screen reader says of a picture shown: a face by its card's name
-// as the deck list reads it, any other picture by its number and subject.
-QString PictureDescription(PictureId id) {
-    if (id < kFirstBack)
-        return PictureSubject(id);
-    return QStringLiteral("%1: %2").arg(id).arg(PictureSubject(id));
+QKeySequence Ctrl(Qt::Key key) {
+    return QKeySequence(Qt::ControlModifier | key);
+}
+
+// The keys of `standard` on this platform, and `more` where it lacks them.
+QList<QKeySequence> KeysWithOthers(QKeySequence::StandardKey standard, std::initializer_list<QKeySequence> more) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    for (const QKeySequence& key : more)
+        if (!keys.contains(key))
+            keys << key;
+    return keys;
 }
 
 }  // namespace
 
 frmTolvane::frmTolvane(std::unique_ptr<RandomSource> random, HandlerFailure failed, QWidget* parent)
-    : QWidget(parent), random_(std::move(random)), failed_(std::move(failed)) {
+    : QWidget(parent), random_(std::move(random)), failed_(std::move(failed)), zoom_(kUnzoomed),
+      pictureFiles_(std::make_shared<PictureFolder>()) {
     setWindowTitle(QString::fromLatin1(kProgramName));
     setWindowIcon(ProgramIcon());
     CreateControls();
     SetTabOrder();
     ConnectHandlers();
     Handle(&frmTolvane::Form_Load);
-    PlaceControls();  // after the load, so the list's longest name is known
+    FitToFont();  // after the load, so the list's longest name is known
+}
+
+// The desktop's font changed. Unzoomed, the window's font follows it; a
+// zoomed window's own font keeps its size whatever the desktop's, so only
+// the desktop's change itself tells of a new size.
+bool frmTolvane::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::ApplicationFontChange && zoom_ != kUnzoomed)
+        FitToFont();
+    return handled;
 }
 
 void frmTolvane::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        PlaceControls();
+    if (event->type() == QEvent::FontChange && !applyingFont_ && zoom_ == kUnzoomed)
+        FitToFont();
+}
+
+// Ctrl with the wheel zooms wherever the pointer is over the window: the
+// window's handle sees the wheel before the control under the pointer,
+// which would scroll or change its entry.
+void frmTolvane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    windowHandle()->installEventFilter(this);
+}
+
+bool frmTolvane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != windowHandle() || event->type() != QEvent::Wheel)
+        return QWidget::eventFilter(watched, event);
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    if (!wheel->modifiers().testFlag(Qt::ControlModifier))
+        return false;
+    // A fine-grained wheel or touchpad turns a step in several events.
+    wheelTurn_ += wheel->angleDelta().y();
+    for (; wheelTurn_ >= QWheelEvent::DefaultDeltasPerStep; wheelTurn_ -= QWheelEvent::DefaultDeltasPerStep)
+        Handle(&frmTolvane::ZoomIn);
+    for (; wheelTurn_ <= -QWheelEvent::DefaultDeltasPerStep; wheelTurn_ += QWheelEvent::DefaultDeltasPerStep)
+        Handle(&frmTolvane::ZoomOut);
+    return true;
 }
 
 void frmTolvane::CreateControls() {
@@ -81,17 +128,18 @@ void frmTolvane::CreateControls() {
     cmdShuffle->setDefault(false);
     comAll = NamedControl<EntrySelector>(this, "comAll", QStringLiteral("All pictures"));
     comBack = NamedControl<EntrySelector>(this, "comBack", QStringLiteral("Card backs"));
-    for (EntrySelector* selector : {comAll, comBack})
-        selector->setItemDelegate(new PicturePreviews(selector));
-    imgCard = NamedControl<ImageBox>(this, "imgCard", QStringLiteral("Selected card"));
-    imgAll = NamedControl<ImageBox>(this, "imgAll", QStringLiteral("Chosen picture"));
-    imgBack = NamedControl<ImageBox>(this, "imgBack", QStringLiteral("Chosen card back"));
+    previews_ = {new PicturePreviews(comAll), new PicturePreviews(comBack)};
+    comAll->setItemDelegate(previews_[0]);
+    comBack->setItemDelegate(previews_[1]);
+    imgCard = NamedControl<ImageBox>(this, "imgCard", QStringLiteral("Selected card"), pictureFiles_);
+    imgAll = NamedControl<ImageBox>(this, "imgAll", QStringLiteral("Chosen picture"), pictureFiles_);
+    imgBack = NamedControl<ImageBox>(this, "imgBack", QStringLiteral("Chosen card back"), pictureFiles_);
     spoken_ = new SpokenNotice(this);
 }
 
 // A taller font grows the whole layout, and so does a font so wide that the
 // list could not show its longest name beside its scroll bar, or the button
-// or a selector its text.
+// or a selector its text. Measured at the window's font as it is.
 double frmTolvane::LayoutScale() const {
     const auto widthGrowth = [this](const QWidget& control, double needs) {
         return needs / TwipsToPixels(PlaceOf(control.objectName().toStdString()), *this).width();
@@ -104,15 +152,29 @@ double frmTolvane::LayoutScale() const {
     return scale;
 }
 
+// The layout grows for the desktop's font as measured with the controls at
+// that font, and the zoom grows all of it, that growth too, in proportion.
+void frmTolvane::FitToFont() {
+    if (zoom_ == kUnzoomed) {
+        fontScale_ = LayoutScale();
+    } else {
+        const QScopedValueRollback applying(applyingFont_, true);
+        setFont(QFont());
+        fontScale_ = LayoutScale();
+        setFont(ZoomedFont());
+    }
+    PlaceControls();
+}
+
 void frmTolvane::PlaceControls() {
-    const double scale = LayoutScale();
+    const double zoom = ZoomFactor(zoom_);
     for (const ControlPlace& place : kControlPlaces) {
         auto* control = findChild<QWidget*>(QString::fromLatin1(place.control));
-        const QRect placed = TwipsToPixels(place.twips, *this, scale);
+        const QRect placed = TwipsToPixels(place.twips, *this, fontScale_ * zoom);
         if (auto* box = qobject_cast<ImageBox*>(control)) {
-            // Pictures keep their size: the box, as placed at the default
-            // font, stands in the middle of its grown place.
-            const QRect unscaled = TwipsToPixels(place.twips, *this);
+            // Pictures keep their size, zoomed alone: the box, as placed at
+            // the default font, stands in the middle of its grown place.
+            const QRect unscaled = TwipsToPixels(place.twips, *this, zoom);
             const QSize room = placed.size() - unscaled.size();
             box->move(placed.topLeft() + QPoint(room.width() / 2, room.height() / 2));
             if (box->Picture().isNull())
@@ -123,7 +185,22 @@ void frmTolvane::PlaceControls() {
     }
     // The controls never move, so a larger frame would only show empty
     // space: the window keeps its size.
-    setFixedSize(TwipsToPixels(kClientArea, *this, scale).size());
+    setFixedSize(ClientSize(zoom_));
+}
+
+QSize frmTolvane::ClientSize(int zoomPercent) const {
+    return TwipsToPixels(kClientArea, *this, fontScale_ * ZoomFactor(zoomPercent)).size();
+}
+
+// A window grown past its screen's edge moves back onto it, frame and all.
+void frmTolvane::KeepOnScreen() {
+    const QRect room = screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    move(frame.topLeft());
 }
 
 void frmTolvane::SetTabOrder() {
@@ -139,6 +216,7 @@ void frmTolvane::ConnectHandlers() {
     connect(comAll, &EntrySelector::SelectionChanged, this, [this] { Handle(&frmTolvane::comAll_Click); });
     connect(comBack, &EntrySelector::SelectionChanged, this, [this] { Handle(&frmTolvane::comBack_Click); });
     ConnectSpokenFeedback();
+    ConnectZoomAndCopy();
     // The desktop's Quit keys; where the platform names none (Windows, or no
     // window system at all) Ctrl+Q still closes the window.
     auto* quit = new QShortcut(QKeySequence::Quit, this, this, &QWidget::close);
@@ -156,6 +234,20 @@ void frmTolvane::ConnectSpokenFeedback() {
     });
     for (EntrySelector* selector : {comAll, comBack})
         EchoKeyedChoices(*selector, *spoken_);
+}
+
+// Keys the desktop names for zooming may lack some a user tries, such as
+// Ctrl+= (Plus without Shift). Qt takes the keypad's keys for the same.
+void frmTolvane::ConnectZoomAndCopy() {
+    const auto on = [this](const QList<QKeySequence>& keys, void (frmTolvane::*handler)()) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, [this, handler] { Handle(handler); });
+    };
+    on(KeysWithOthers(QKeySequence::ZoomIn, {Ctrl(Qt::Key_Plus), Ctrl(Qt::Key_Equal)}), &frmTolvane::ZoomIn);
+    on(KeysWithOthers(QKeySequence::ZoomOut, {Ctrl(Qt::Key_Minus)}), &frmTolvane::ZoomOut);
+    on({Ctrl(Qt::Key_0)}, &frmTolvane::ZoomReset);
+    on(QKeySequence::keyBindings(QKeySequence::Copy), &frmTolvane::CopyFocusedPicture);
 }
 
 void frmTolvane::Handle(void (frmTolvane::*handler)()) {
@@ -210,6 +302,70 @@ void frmTolvane::ShowChosenPicture(const EntrySelector& selector, ImageBox& box)
         return;
     const PictureId id = selector.EntryData(index).toInt();
     box.ShowPicture(id, PictureDescription(id));
+}
+
+void frmTolvane::ZoomIn() {
+    ZoomTo(ZoomedIn(zoom_, [this](int step) { return FitsOnScreen(step); }));
+}
+
+void frmTolvane::ZoomOut() {
+    ZoomTo(ZoomedOut(zoom_));
+}
+
+void frmTolvane::ZoomReset() {
+    ZoomTo(kUnzoomed);
+}
+
+// Focus and selection stay as they are; the list's selected entry stays in
+// sight.
+void frmTolvane::ZoomTo(int percent) {
+    if (percent == zoom_)
+        return;
+    zoom_ = percent;
+    {
+        const QScopedValueRollback applying(applyingFont_, true);
+        setFont(zoom_ == kUnzoomed ? QFont() : ZoomedFont());
+    }
+    for (ImageBox* box : {imgCard, imgAll, imgBack})
+        box->SetZoom(ZoomFactor(zoom_));
+    for (PicturePreviews* previews : previews_)
+        previews->SetZoom(ZoomFactor(zoom_));
+    PlaceControls();
+    KeepOnScreen();
+    if (const int selected = lstDeck->SelectedIndex(); selected >= 0)
+        lstDeck->scrollToItem(lstDeck->item(selected));
+    const QString program = QString::fromLatin1(kProgramName);
+    setWindowTitle(zoom_ == kUnzoomed ? program : QStringLiteral("%1 (%2)").arg(program, ZoomText(zoom_)));
+    spoken_->Tell(QStringLiteral("Zoom %1").arg(ZoomText(zoom_)));
+}
+
+// The window at that zoom, its frame too once it has one, within the room
+// its screen leaves for windows.
+bool frmTolvane::FitsOnScreen(int zoomPercent) const {
+    const QSize needs = ClientSize(zoomPercent) + (frameGeometry().size() - size());
+    const QSize room = screen()->availableGeometry().size();
+    return needs.width() <= room.width() && needs.height() <= room.height();
+}
+
+// The desktop's font at the zoom's size. Only the size is the window's own:
+// family, weight and the rest still follow the desktop.
+QFont frmTolvane::ZoomedFont() const {
+    const QFont desktop = QApplication::font(this);
+    const double zoom = ZoomFactor(zoom_);
+    QFont zoomed;
+    if (desktop.pointSizeF() > 0)
+        zoomed.setPointSizeF(desktop.pointSizeF() * zoom);
+    else
+        zoomed.setPixelSize(qRound(desktop.pixelSize() * zoom));
+    return zoomed;
+}
+
+// Image boxes take no focus: the list and Shuffle stand for the card, each
+// selector for its own picture.
+void frmTolvane::CopyFocusedPicture() {
+    const QWidget* focused = focusWidget();
+    ImageBox* box = focused == comAll ? imgAll : focused == comBack ? imgBack : imgCard;
+    box->CopyPicture();
 }
 
 }  // namespace tolvane

@@ -146,6 +146,17 @@ const QPainterPath& StampedShape(Suit suit) {
     return kShapes[suit];
 }
 
+// The symbol's outline in `box` of device pixels. Mapped here rather than
+// by the painter: Qt fills curves given in a unit square and scaled by the
+// painter several times slower than the same curves in device pixels.
+QPainterPath SymbolInBox(Suit suit, const QRect& box, Upright way) {
+    const QTransform toBox = way == Upright::Yes
+                                 ? QTransform(box.width(), 0, 0, box.height(), box.left(), box.top())
+                                 : QTransform(-box.width(), 0, 0, -box.height(), box.left() + box.width(),
+                                              box.top() + box.height());
+    return toBox.map(SuitShape(suit));
+}
+
 }  // namespace
 
 void CheckSuit(int suit) {
@@ -176,16 +187,21 @@ QImage SuitStamp(Suit suit, QSize size, QRgb colour) {
 }
 
 void PaintSuitSymbol(QPainter& painter, Suit suit, const QRect& box, QRgb colour, Upright way) {
-    const QTransform toBox = way == Upright::Yes
-                                 ? QTransform(box.width(), 0, 0, box.height(), box.left(), box.top())
-                                 : QTransform(-box.width(), 0, 0, -box.height(), box.left() + box.width(),
-                                              box.top() + box.height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    // Mapped first: Qt fills curves given in a unit square and scaled by the
-    // painter several times slower than the same curves in device pixels.
-    painter.fillPath(toBox.map(SuitShape(suit)), QColor::fromRgb(colour));
+    painter.fillPath(SymbolInBox(suit, box, way), QColor::fromRgb(colour));
     painter.restore();
+}
+
+QImage SuitSymbolStamp(Suit suit, QSize size, QRgb colour, Upright way) {
+    // The outline may stray a little outside its box (the heart's lobes do).
+    const QRect reach = SymbolInBox(suit, QRect(QPoint(0, 0), size), way).boundingRect().toAlignedRect();
+    QImage stamp(reach.size(), QImage::Format_ARGB32_Premultiplied);
+    stamp.fill(Qt::transparent);
+    stamp.setOffset(reach.topLeft());
+    QPainter painter(&stamp);
+    PaintSuitSymbol(painter, suit, QRect(-reach.topLeft(), size), colour, way);
+    return stamp;
 }
 
 }  // namespace tolvane

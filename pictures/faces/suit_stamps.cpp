@@ -4,6 +4,7 @@
 
 #include "pip_layout.h"
 #include "raster/stamp.h"
+#include "raster/density_memo.h"
 #include "suit_shapes.h"
 
 namespace tolvane {
@@ -40,6 +41,18 @@ const QImage& IndexSuitStamp(Suit suit) {
     static const StampPerSuit kStamps =
         DrawForEachSuit([](Suit each) { return InkedSuitStamp(each, kIndexSuitSize); });
     return kStamps[suit];
+}
+
+QImage DenseSuitStamp(Suit suit, QSize size, Upright way, double ratio) {
+    CheckSuit(suit);
+    static DensityMemo<QImage> memo;
+    const PartKey key{{suit, static_cast<int>(way), size.width(), size.height()}};
+    return memo.Get(ratio, key, [&] { return SuitSymbolStamp(suit, size, SuitInk(suit), way); });
+}
+
+void StampSuitSymbol(QPainter& painter, Suit suit, const QRect& box, Upright way, double ratio) {
+    const QImage stamp = DenseSuitStamp(suit, box.size(), way, ratio);
+    painter.drawImage(box.topLeft() + stamp.offset(), stamp);
 }
 
 }  // namespace tolvane

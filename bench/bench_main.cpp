@@ -8,20 +8,19 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "baseline_window.h"
+#include "callgrind_count.h"
 #include "child_process.h"
+#include "picture_instructions.h"
 #include "pictures/picture_catalogue.h"
 #include "window/frmTolvane.h"
 #include "xvfb_server.h"
@@ -72,23 +71,6 @@ int ProcessRuns() {
     return count;
 }
 
-// The instructions, in millions, that one run of `program` executes, as
-// callgrind counts them in the process itself (not in any it forks). The
-// count hardly moves on a busy machine, so a regression smaller than the
-// noise of the wall times still shows.
-double MegaInstructions(const std::string& program, const std::vector<std::string>& environment) {
-    const QTemporaryDir folder;
-    const std::string profiles = folder.path().toStdString() + "/callgrind.";
-    const ProcessCost run = RunToEnd(
-        {{"valgrind", "-q", "--tool=callgrind", "--callgrind-out-file=" + profiles + "%p", program}, environment});
-    std::ifstream profile(profiles + std::to_string(run.processId));
-    constexpr std::string_view kTotals = "totals: ";
-    for (std::string line; std::getline(profile, line);)
-        if (line.rfind(kTotals, 0) == 0)
-            return std::stod(line.substr(kTotals.size())) / 1e6;
-    throw std::runtime_error("callgrind left no count for " + program);
-}
-
 // Runs the program and the baseline in turn, so both see the same machine.
 StartupFigures MeasureStartup(const std::vector<std::string>& environment, int runs) {
     std::vector<double> programMs, baselineMs, programMiB, baselineMiB;
@@ -101,7 +83,8 @@ StartupFigures MeasureStartup(const std::vector<std::string>& environment, int r
         baselineMiB.push_back(baseline.peakResidentMiB);
     }
     return {{Median(programMs), Median(baselineMs)},
-            {MegaInstructions(TOLVANE_STARTUP_PATH, environment), MegaInstructions(BASELINE_STARTUP_PATH, environment)},
+            {MegaInstructions({{TOLVANE_STARTUP_PATH}, environment}),
+             MegaInstructions({{BASELINE_STARTUP_PATH}, environment})},
             {Median(programMiB), Median(baselineMiB)}};
 }
 
@@ -200,6 +183,8 @@ int main(int argc, char* argv[]) {
     window.show();
     baseline.show();
     const std::map<double, double> pictures = AllPicturesFromColdMilliseconds({1, 2, 3, 4});
+    const PictureInstructionTable pictureInstructions =
+        CountPictureInstructions(PICTURES_COLD_PATH, {1, 1.5, 2, 3, 4, 8, 12});
     const Comparison shuffle = ShufflePressMicroseconds(window, baseline);
     const Comparison selector = SelectorChangeMicroseconds(window, baseline);
 
@@ -213,6 +198,7 @@ int main(int argc, char* argv[]) {
         std::printf("(Xvfb not found: no X11 figures)\n");
     }
     PrintPictures(pictures);
+    PrintPictureInstructions(pictureInstructions);
     PrintRow("Shuffle press (us)", shuffle, "program <= 1000 us");
     PrintRow("selector change showing a picture (us)", selector, "program <= 1000 us");
     std::printf("(%d process runs each and one counted run, %d picture runs at each density, %d clicks each)\n",

@@ -82,7 +82,7 @@ void frmTolvane::CreateControls() {
     comAll = NamedControl<EntrySelector>(this, "comAll", QStringLiteral("All pictures"));
     comBack = NamedControl<EntrySelector>(this, "comBack", QStringLiteral("Card backs"));
     for (EntrySelector* selector : {comAll, comBack})
-        selector->setItemDelegate(new PicturePreviews(selector));
+        selector->SetEntryPainter(new PicturePreviews(selector));
     imgCard = NamedControl<ImageBox>(this, "imgCard", QStringLiteral("Selected card"));
     imgAll = NamedControl<ImageBox>(this, "imgAll", QStringLiteral("Chosen picture"));
     imgBack = NamedControl<ImageBox>(this, "imgBack", QStringLiteral("Chosen card back"));

@@ -1,5 +1,7 @@
 #include "baseline_window.h"
 
+#include "deck/card.h"
+
 namespace {
 
 void Place(QWidget& child, QWidget& parent, const QRect& geometry) {
@@ -19,10 +21,10 @@ BaselineWindow::BaselineWindow() : button("Shuffle") {
     Place(card, *this, {242, 14, 71, 95});
     Place(backPicture, *this, {242, 122, 71, 95});
     Place(allPicture, *this, {242, 254, 71, 95});
-    // Plain entries as long as the card names, so both lists shape as much text.
-    for (const char* suit : {"Clubs", "Diamonds", "Hearts", "Spades"})
-        for (int number = 1; number <= 13; ++number)
-            list.addItem(QString("%1 of %2").arg(number).arg(suit));
+    // The card names in a new deck's order, so both lists lay out and draw
+    // the same text (the same glyphs, A, J, Q and K among them).
+    for (int card = tolvane::kFirstCard; card <= tolvane::kLastCard; ++card)
+        list.addItem(QString::fromStdString(tolvane::CardName(card)));
     list.setCurrentRow(0);
     for (int i = 1; i <= 74; ++i)
         all.addItem(QString::number(i));

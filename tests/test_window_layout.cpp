@@ -32,6 +32,13 @@ const std::pair<QString, QRect> kTwipTable[] = {
     {"imgBack", {3630, 1830, 1065, 1425}}, {"imgAll", {3630, 3810, 1065, 1425}},
 };
 
+// The application's font when made, put back when it goes, so that a test
+// failing halfway leaves the next one the font it started with.
+struct FontKept {
+    const QFont font = QApplication::font();
+    ~FontKept() { QApplication::setFont(font); }
+};
+
 // To the nearest pixel, a half rounding up.
 QRect InPixels(const QRect& twips, int dpiX, int dpiY) {
     const auto pixels = [](int length, int dpi) { return (length * dpi + 720) / 1440; };
@@ -255,7 +262,7 @@ private slots:
         combo->setCurrentIndex(65);
         combo->showPopup();
         QAbstractItemView* popup = combo->view();
-        QTRY_VERIFY(popup->isVisible());
+        QVERIFY2(ComesTrue([popup] { return popup->isVisible(); }), "the popup did not open");
         const QRect entry = popup->visualRect(combo->model()->index(65, 0));
         QCOMPARE(popup->viewport()->height() / entry.height(), EntrySelector::kShownEntries);
         QVERIFY(popup->verticalScrollBar()->isVisible());
@@ -288,10 +295,11 @@ private slots:
     }
     void fontChangeGrowsTheLayoutInProportion() {
         QFETCH(QFont, font);
-        const QFont before = QApplication::font();
+        const FontKept before;
         Shown shown;
         QApplication::setFont(font);
-        QTRY_VERIFY(shown.window.width() > 323);
+        QVERIFY2(ComesTrue([&] { return shown.window.width() > 323; }),
+                 "the window did not grow after the desktop's font changed: no font change reached it");
         const QSize size = shown.window.size();
         QVERIFY(std::abs(size.width() * 425 - size.height() * 323) <= 425);
         for (const char* name : {"cmdShuffle", "comAll", "comBack"}) {
@@ -309,8 +317,11 @@ private slots:
         const double scale = size.width() / 323.0;
         QVERIFY(std::abs(shown.Box("imgBack")->x() - (242 * scale + 71 * (scale - 1) / 2)) <= 1);
         QVERIFY(std::abs(shown.Box("imgBack")->y() - (122 * scale + 95 * (scale - 1) / 2)) <= 1);
-        QApplication::setFont(before);
-        QTRY_COMPARE(shown.window.size(), QSize(323, 425));
+        QApplication::setFont(before.font);
+        QVERIFY2(ComesTrue([&] { return shown.window.size() == QSize(323, 425); }),
+                 qPrintable(QStringLiteral("the window is %1 x %2, not back to 323 x 425, after the font came back")
+                                .arg(shown.window.width())
+                                .arg(shown.window.height())));
     }
 
     void programReportsItsVersion() {

@@ -180,7 +180,7 @@ private slots:
         CheckBoxShows(shown.Box("imgBack"), kFirstBack, percent);
         CheckBoxShows(shown.Box("imgAll"), kFirstPicture, percent);
         const int previewHeight = PicturePreviews::kPreviewBox.height() * percent / 100;
-        QVERIFY(shown.Selector("comAll")->view()->sizeHintForRow(0) >= previewHeight);
+        QVERIFY(shown.Selector("comAll")->PopupList()->sizeHintForRow(0) >= previewHeight);
         // Nothing is cut, and the list still has the focus and shows its
         // selected entry.
         for (const char* name : {"cmdShuffle", "comAll", "comBack"}) {

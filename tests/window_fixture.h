@@ -17,6 +17,19 @@
 #include "image_box.h"
 #include "window/frmTolvane.h"
 
+// How long a test waits for the window's own events, such as a popup
+// opening or the layout following a font change. When all is well they come
+// at once; when one never comes, the test fails within a few seconds saying
+// what it waited for. (A QTRY wait would take five seconds, then ten more to
+// tell whether a longer wait would have done, and name only its expression.)
+inline constexpr int kEventWaitMs = 2000;
+
+// Whether `done` comes true within kEventWaitMs while events are handled.
+template <class Condition>
+bool ComesTrue(Condition done) {
+    return QTest::qWaitFor(done, kEventWaitMs);
+}
+
 // A failing handler fails the test at once, with the error's text, where
 // the program would show a modal box that nothing here closes.
 inline void FailTheTest(QWidget* /*window*/, const QString& what) {
@@ -80,7 +93,7 @@ inline QStringList Numbers(int first, int last) {
 inline void ChooseWithMouse(QComboBox* selector, const QString& text) {
     QTest::mouseClick(selector, Qt::LeftButton);
     QAbstractItemView* popup = selector->view();
-    QTRY_VERIFY(popup->isVisible());
+    QVERIFY2(ComesTrue([popup] { return popup->isVisible(); }), "the popup did not open on a click");
     const QModelIndex entry = selector->model()->index(selector->findText(text), 0);
     popup->scrollTo(entry, QAbstractItemView::PositionAtCenter);
     // The popup ignores a button release within the double-click interval
@@ -92,7 +105,8 @@ inline void ChooseWithMouse(QComboBox* selector, const QString& text) {
     QVERIFY2(!shown.isEmpty(), qPrintable("entry " + text + " is out of sight"));
     QTest::mouseMove(popup->viewport(), shown.center());
     QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, shown.center());
-    QTRY_VERIFY(!popup->isVisible());
+    QVERIFY2(ComesTrue([popup] { return !popup->isVisible(); }),
+             qPrintable("the popup did not close on a click on " + text));
 }
 
 // Opens the selector's popup with F4, walks down to `text` and presses Enter.
@@ -100,11 +114,12 @@ inline void ChooseWithKeyboard(QComboBox* selector, const QString& text) {
     selector->setFocus(Qt::TabFocusReason);
     QTest::keyClick(selector, Qt::Key_F4);
     QAbstractItemView* popup = selector->view();
-    QTRY_VERIFY(popup->isVisible());
+    QVERIFY2(ComesTrue([popup] { return popup->isVisible(); }), "the popup did not open on F4");
     QTest::keyClick(popup, Qt::Key_Home);
     for (int step = 0; step < selector->findText(text); ++step)
         QTest::keyClick(popup, Qt::Key_Down);
     QTest::keyClick(popup, Qt::Key_Return);
-    QTRY_VERIFY(!popup->isVisible());
+    QVERIFY2(ComesTrue([popup] { return !popup->isVisible(); }),
+             qPrintable("the popup did not close on Enter at " + text));
 }
 

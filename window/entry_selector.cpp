@@ -46,16 +46,16 @@ public:
 
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
-        return index == 0 ? QAccessible::queryAccessibleInterface(Selector()->view()) : nullptr;
+        return index == 0 ? QAccessible::queryAccessibleInterface(Selector()->PopupList()) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child != nullptr && child->object() == Selector()->view() ? 0 : -1;
+        return child != nullptr && child->object() == Selector()->PopupList() ? 0 : -1;
     }
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.expandable = true;
-        state.expanded = Selector()->view()->isVisible();
+        state.expanded = Selector()->PopupList()->isVisible();
         state.collapsed = !state.expanded;
         return state;
     }
@@ -91,15 +91,10 @@ QAccessibleInterface* AccessibleSelectors(const QString& className, QObject* obj
 EntrySelector::EntrySelector(QWidget* parent) : QComboBox(parent) {
     [[maybe_unused]] static const bool accessible = (QAccessible::installFactory(AccessibleSelectors), true);
     setEditable(false);
-    auto* style = new ListPopupStyle;
-    style->setParent(this);
-    setStyle(style);
     setMaxVisibleItems(kShownEntries);
-    // The popup's list marks the chosen entry even while closed, which is
-    // where a screen reader looks for the selector's value. Selected, not
-    // made current: that would tell the reader the closed list had focus.
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
-        view()->selectionModel()->select(model()->index(index, modelColumn()), QItemSelectionModel::ClearAndSelect);
+        if (popupReady_)
+            MarkInPopup(index);
     });
     // QComboBox selects the first entry added to a selector with none
     // selected, as the rows come in and before this selector hears of them;
@@ -144,10 +139,40 @@ QVariant EntrySelector::EntryData(int index) const {
     return itemData(index);
 }
 
+void EntrySelector::SetEntryPainter(QAbstractItemDelegate* painter) {
+    entryPainter_ = painter;
+    if (popupReady_)
+        setItemDelegate(painter);
+}
+
+// Qt makes a selector's popup the first time it is asked for, and making it
+// with its style and entry painter costs more than the rest of the selector
+// does at start; a window that starts need not pay for it before the user
+// opens a popup or a screen reader looks into one.
+QAbstractItemView* EntrySelector::PopupList() {
+    if (!popupReady_) {
+        popupReady_ = true;
+        auto* style = new ListPopupStyle;
+        style->setParent(this);
+        setStyle(style);
+        if (entryPainter_ != nullptr)
+            setItemDelegate(entryPainter_);
+        MarkInPopup(currentIndex());
+    }
+    return view();
+}
+
+// The popup's list marks the chosen entry even while closed, which is where
+// a screen reader looks for the selector's value. Selected, not made
+// current: that would tell the reader the closed list had focus.
+void EntrySelector::MarkInPopup(int index) {
+    view()->selectionModel()->select(model()->index(index, modelColumn()), QItemSelectionModel::ClearAndSelect);
+}
+
 void EntrySelector::showPopup() {
     // Measured only now, so entries that draw something costly (a picture)
     // cost nothing until the user opens the popup.
-    QAbstractItemView* list = view();
+    QAbstractItemView* list = PopupList();
     list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
                           2 * list->frameWidth());
     QComboBox::showPopup();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAbstractItemDelegate>
+#include <QAbstractItemView>
 #include <QComboBox>
 
 namespace tolvane {
@@ -30,6 +32,14 @@ public:
     // Throws std::out_of_range naming `index` unless it is an entry.
     QVariant EntryData(int index) const;
 
+    // Draws the popup's entries with `painter` (the selector's child).
+    void SetEntryPainter(QAbstractItemDelegate* painter);
+
+    // The popup's list of entries, made ready for use first: a list
+    // dropping below the selector, its entries drawn by the entry painter,
+    // the selected one marked. Use it rather than view().
+    QAbstractItemView* PopupList();
+
     void showPopup() override;
 
 signals:
@@ -38,7 +48,11 @@ signals:
 private:
     void CheckEntry(int index) const;
 
+    void MarkInPopup(int index);
+
     bool addingToNoSelection_ = false;  // while Qt adds entries to a selector with none selected
+    bool popupReady_ = false;
+    QAbstractItemDelegate* entryPainter_ = nullptr;
 };
 
 }  // namespace tolvane

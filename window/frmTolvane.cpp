@@ -129,8 +129,8 @@ void frmTolvane::CreateControls() {
     comAll = NamedControl<EntrySelector>(this, "comAll", QStringLiteral("All pictures"));
     comBack = NamedControl<EntrySelector>(this, "comBack", QStringLiteral("Card backs"));
     previews_ = {new PicturePreviews(comAll), new PicturePreviews(comBack)};
-    comAll->setItemDelegate(previews_[0]);
-    comBack->setItemDelegate(previews_[1]);
+    comAll->SetEntryPainter(previews_[0]);
+    comBack->SetEntryPainter(previews_[1]);
     imgCard = NamedControl<ImageBox>(this, "imgCard", QStringLiteral("Selected card"), pictureFiles_);
     imgAll = NamedControl<ImageBox>(this, "imgAll", QStringLiteral("Chosen picture"), pictureFiles_);
     imgBack = NamedControl<ImageBox>(this, "imgBack", QStringLiteral("Chosen card back"), pictureFiles_);

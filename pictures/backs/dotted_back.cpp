@@ -1,6 +1,7 @@
 #include <QRgb>
 
 #include <algorithm>
+#include <vector>
 
 #include "back_kit.h"
 #include "card_geometry.h"
@@ -77,12 +78,29 @@ bool InBand(int along, const DotLayout& layout) {
     return ((shifted % layout.pitch) + layout.pitch) % layout.pitch < layout.bandWidth;
 }
 
-bool IsDot(int column, int row, const DotLayout& layout) {
+// InBand for every diagonal the field's cells lie on, looked up rather than
+// worked out again for each of the thousands of cells.
+class NetBands {
+public:
+    explicit NetBands(const DotLayout& layout)
+        : first_(-layout.middleColumn - layout.rowsAbove - layout.rows),
+          inBand_(layout.columns + 2 * (layout.rowsAbove + layout.rows)) {
+        for (std::size_t i = 0; i < inBand_.size(); ++i)
+            inBand_[i] = InBand(first_ + static_cast<int>(i), layout);
+    }
+
+    bool Holds(int along) const { return inBand_[along - first_]; }
+
+private:
+    int first_;
+    std::vector<char> inBand_;
+};
+
+bool IsDot(int column, int row, const DotLayout& layout, const NetBands& bands) {
     if (column % 2 == 0 && row % 2 == 0)
         return true;
     const int fromMiddle = column - layout.middleColumn, down = row + layout.rowsAbove;
-    return (column + row) % 2 == 0 &&
-           (InBand(fromMiddle + down, layout) || InBand(fromMiddle - down, layout));
+    return (column + row) % 2 == 0 && (bands.Holds(fromMiddle + down) || bands.Holds(fromMiddle - down));
 }
 
 using WrittenRows = PixelRows<uchar>;
@@ -91,6 +109,12 @@ using WrittenRows = PixelRows<uchar>;
 void FillArea(const WrittenRows& rows, const QRect& area, QRgb colour) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         std::fill(rows[y] + area.left(), rows[y] + area.right() + 1, colour);
+}
+
+// Sets the `side` x `side` device pixels from `topLeft` to black.
+void FillCell(const WrittenRows& rows, QPoint topLeft, int side) {
+    for (int y = topLeft.y(); y < topLeft.y() + side; ++y)
+        std::fill_n(rows[y] + topLeft.x(), side, palette::Black);
 }
 
 // The frame as its four sides, between its outer and inner edges.
@@ -111,14 +135,22 @@ void PaintDottedBack(QImage& card) {
     const DotLayout layout = LayOutDots(CardGrid(card));
     const WrittenRows rows = WritableRows(card);
     card.fill(palette::White);
+    const NetBands bands(layout);
+    const int fieldWidth = layout.columns * layout.cell;
     // Only a cell whose column and row add up to an even number holds a dot.
-    for (int row = 0; row < layout.rows; ++row)
+    // On an even row that is every even column, so every even row after the
+    // first is a copy of it.
+    for (int row = 0; row < layout.rows; ++row) {
+        const int top = layout.top + row * layout.cell;
+        if (row % 2 == 0 && row > 0) {
+            for (int y = 0; y < layout.cell; ++y)
+                std::copy_n(rows[layout.top + y] + layout.left, fieldWidth, rows[top + y] + layout.left);
+            continue;
+        }
         for (int column = row % 2; column < layout.columns; column += 2)
-            if (IsDot(column, row, layout))
-                FillArea(rows,
-                         QRect(layout.left + column * layout.cell, layout.top + row * layout.cell, layout.cell,
-                               layout.cell),
-                         palette::Black);
+            if (IsDot(column, row, layout, bands))
+                FillCell(rows, QPoint(layout.left + column * layout.cell, top), layout.cell);
+    }
     PaintFrame(rows, layout);
 }
 

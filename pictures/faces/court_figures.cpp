@@ -295,7 +295,8 @@ void DrawCourtFigures(QImage& card, int rank, Suit suit, const DeviceGrid& grid)
     }
     {
         QPainter painter(&card);
-        PaintSuitSymbol(painter, suit, grid.DeviceRect(QRect(kSuitSymbolAt, kPipSize)), SuitInk(suit));
+        const QRect symbol = grid.DeviceRect(QRect(kSuitSymbolAt, kPipSize));
+        StampSuitSymbol(painter, suit, symbol, Upright::Yes, grid.Ratio());
     }
     CopyTurnedOver(card, grid.UpperHalf());
 }

@@ -48,8 +48,8 @@ void DrawPips(QImage& card, int rank, Suit suit) {
 
 void PaintPips(QPainter& painter, const DeviceGrid& grid, int rank, Suit suit) {
     for (QPointF centre : PipCentres(rank))
-        PaintSuitSymbol(painter, suit, grid.CentredBox(centre, kPipSize), SuitInk(suit),
-                        IsInLowerHalf(centre) ? Upright::TurnedOver : Upright::Yes);
+        StampSuitSymbol(painter, suit, grid.CentredBox(centre, kPipSize),
+                        IsInLowerHalf(centre) ? Upright::TurnedOver : Upright::Yes, grid.Ratio());
 }
 
 std::span<const PipLayer> AceLayers(Suit suit) {

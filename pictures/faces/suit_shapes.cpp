@@ -4,11 +4,11 @@
 #include <QPolygonF>
 #include <QTransform>
 
-#include <array>
 #include <cmath>
 #include <stdexcept>
 #include <string>
 
+#include "once_per_suit.h"
 #include "raster/palette.h"
 #include "raster/signed_area.h"
 
@@ -135,15 +135,40 @@ QPainterPath Club(Join join) {
     return join(join(join(join(top, left), right), between), Stem(0.55));
 }
 
-// The four symbols in suit order.
-std::array<QPainterPath, 4> SuitsMade(const Making& making) {
-    return {Club(making.join), Diamond(), Heart(making), Spade(making)};
+QPainterPath SuitMade(Suit suit, const Making& making) {
+    switch (suit) {
+    case Clubs: return Club(making.join);
+    case Diamonds: return Diamond();
+    case Hearts: return Heart(making);
+    case Spades: return Spade(making);
+    }
+    throw std::out_of_range("suit " + std::to_string(suit) + " is outside 0..3");
 }
 
+QPainterPath StampedSuitMade(Suit suit) {
+    return SuitMade(suit, AsStamped());
+}
+
+QPainterPath SmoothSuitMade(Suit suit) {
+    return SuitMade(suit, Smooth());
+}
+
+// The outline made the way those cards have always been stamped, which
+// unites its curves: that costs more than drawing a whole card, so each is
+// made once, and only for a suit that is drawn.
 const QPainterPath& StampedShape(Suit suit) {
-    // Built once: uniting the curves costs more than drawing a whole card.
-    static const std::array<QPainterPath, 4> kShapes = SuitsMade(AsStamped());
-    return kShapes[suit];
+    return MadeOncePerSuit<QPainterPath, StampedSuitMade>(suit);
+}
+
+// The symbol's outline in `box` of device pixels. Mapped here rather than
+// by the painter: Qt fills curves given in a unit square and scaled by the
+// painter several times slower than the same curves in device pixels.
+QPainterPath SymbolInBox(Suit suit, const QRect& box, Upright way) {
+    const QTransform toBox = way == Upright::Yes
+                                 ? QTransform(box.width(), 0, 0, box.height(), box.left(), box.top())
+                                 : QTransform(-box.width(), 0, 0, -box.height(), box.left() + box.width(),
+                                              box.top() + box.height());
+    return toBox.map(SuitShape(suit));
 }
 
 }  // namespace
@@ -155,8 +180,7 @@ void CheckSuit(int suit) {
 
 const QPainterPath& SuitShape(Suit suit) {
     CheckSuit(suit);
-    static const std::array<QPainterPath, 4> kShapes = SuitsMade(Smooth());
-    return kShapes[suit];
+    return MadeOncePerSuit<QPainterPath, SmoothSuitMade>(suit);
 }
 
 QRgb SuitInk(Suit suit) {
@@ -176,16 +200,21 @@ QImage SuitStamp(Suit suit, QSize size, QRgb colour) {
 }
 
 void PaintSuitSymbol(QPainter& painter, Suit suit, const QRect& box, QRgb colour, Upright way) {
-    const QTransform toBox = way == Upright::Yes
-                                 ? QTransform(box.width(), 0, 0, box.height(), box.left(), box.top())
-                                 : QTransform(-box.width(), 0, 0, -box.height(), box.left() + box.width(),
-                                              box.top() + box.height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    // Mapped first: Qt fills curves given in a unit square and scaled by the
-    // painter several times slower than the same curves in device pixels.
-    painter.fillPath(toBox.map(SuitShape(suit)), QColor::fromRgb(colour));
+    painter.fillPath(SymbolInBox(suit, box, way), QColor::fromRgb(colour));
     painter.restore();
+}
+
+QImage SuitSymbolStamp(Suit suit, QSize size, QRgb colour, Upright way) {
+    // The outline may stray a little outside its box (the heart's lobes do).
+    const QRect reach = SymbolInBox(suit, QRect(QPoint(0, 0), size), way).boundingRect().toAlignedRect();
+    QImage stamp(reach.size(), QImage::Format_ARGB32_Premultiplied);
+    stamp.fill(Qt::transparent);
+    stamp.setOffset(reach.topLeft());
+    QPainter painter(&stamp);
+    PaintSuitSymbol(painter, suit, QRect(-reach.topLeft(), size), colour, way);
+    return stamp;
 }
 
 }  // namespace tolvane

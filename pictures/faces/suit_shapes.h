@@ -35,6 +35,13 @@ enum class Upright { Yes, TurnedOver };
 // pixels `painter` draws on, for faces drawn at a density above one.
 void PaintSuitSymbol(QPainter& painter, Suit suit, const QRect& box, QRgb colour, Upright way = Upright::Yes);
 
+// The same symbol as a see-through stamp for a box of `size`: `colour`
+// premultiplied by how much of each pixel the symbol covers, its offset()
+// where its top left lies from the box's. Drawn with QPainter::drawImage at
+// the box's top left plus that offset, it leaves exactly the pixels
+// PaintSuitSymbol leaves, and a card can repeat it at a fraction of the cost.
+QImage SuitSymbolStamp(Suit suit, QSize size, QRgb colour, Upright way = Upright::Yes);
+
 // Throws std::out_of_range naming `suit` unless it is a Suit value.
 void CheckSuit(int suit);
 

@@ -1,8 +1,8 @@
 #include "suit_stamps.h"
 
-#include <array>
-
+#include "once_per_suit.h"
 #include "pip_layout.h"
+#include "raster/density_memo.h"
 #include "raster/stamp.h"
 #include "suit_shapes.h"
 
@@ -10,36 +10,45 @@ namespace tolvane {
 
 namespace {
 
-using StampPerSuit = std::array<QImage, 4>;
-
-template <typename Draw>
-StampPerSuit DrawForEachSuit(Draw draw) {
-    return {draw(Clubs), draw(Diamonds), draw(Hearts), draw(Spades)};
+QImage InkedPipStamp(Suit suit) {
+    return SuitStamp(suit, kPipSize, SuitInk(suit));
 }
 
-QImage InkedSuitStamp(Suit suit, QSize size) {
-    return SuitStamp(suit, size, SuitInk(suit));
+QImage InkedUpsideDownPipStamp(Suit suit) {
+    return TurnedOver(PipStamp(suit));
+}
+
+QImage InkedIndexSuitStamp(Suit suit) {
+    return SuitStamp(suit, kIndexSuitSize, SuitInk(suit));
 }
 
 }  // namespace
 
 const QImage& PipStamp(Suit suit) {
     CheckSuit(suit);
-    static const StampPerSuit kStamps = DrawForEachSuit([](Suit each) { return InkedSuitStamp(each, kPipSize); });
-    return kStamps[suit];
+    return MadeOncePerSuit<QImage, InkedPipStamp>(suit);
 }
 
 const QImage& UpsideDownPipStamp(Suit suit) {
     CheckSuit(suit);
-    static const StampPerSuit kStamps = DrawForEachSuit([](Suit each) { return TurnedOver(PipStamp(each)); });
-    return kStamps[suit];
+    return MadeOncePerSuit<QImage, InkedUpsideDownPipStamp>(suit);
 }
 
 const QImage& IndexSuitStamp(Suit suit) {
     CheckSuit(suit);
-    static const StampPerSuit kStamps =
-        DrawForEachSuit([](Suit each) { return InkedSuitStamp(each, kIndexSuitSize); });
-    return kStamps[suit];
+    return MadeOncePerSuit<QImage, InkedIndexSuitStamp>(suit);
+}
+
+QImage DenseSuitStamp(Suit suit, QSize size, Upright way, double ratio) {
+    CheckSuit(suit);
+    static DensityMemo<QImage> memo;
+    const PartKey key{{suit, static_cast<int>(way), size.width(), size.height()}};
+    return memo.Get(ratio, key, [&] { return SuitSymbolStamp(suit, size, SuitInk(suit), way); });
+}
+
+void StampSuitSymbol(QPainter& painter, Suit suit, const QRect& box, Upright way, double ratio) {
+    const QImage stamp = DenseSuitStamp(suit, box.size(), way, ratio);
+    painter.drawImage(box.topLeft() + stamp.offset(), stamp);
 }
 
 }  // namespace tolvane

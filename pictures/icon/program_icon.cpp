@@ -105,12 +105,17 @@ void DrawCardShape(QPainter& painter, const QRect& card, QRgb edge, QRgb fill) {
     painter.drawLine(card.right(), card.top() + 1, card.right(), card.bottom() - 1);
 }
 
+// Each colour's pixels as one set of points: a pen change and a point at a
+// time cost Qt some three hundred thousand instructions over a 32-pixel icon.
 void DrawCheckerboard(QPainter& painter, const QRect& area, QRgb one, QRgb other) {
+    QPolygon ones, others;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            painter.setPen(QColor((x + y) % 2 == 0 ? one : other));
-            painter.drawPoint(x, y);
-        }
+        for (int x = area.left(); x <= area.right(); ++x)
+            ((x + y) % 2 == 0 ? ones : others).append(QPoint(x, y));
+    painter.setPen(QColor(one));
+    painter.drawPoints(ones);
+    painter.setPen(QColor(other));
+    painter.drawPoints(others);
 }
 
 void DrawBackCard(QPainter& painter, const QRect& card, int inset, const IconInks& inks) {

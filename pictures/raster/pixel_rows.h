@@ -25,7 +25,8 @@ private:
 };
 
 // Throws std::invalid_argument naming the format of `image` unless its pixels
-// are 32-bit RGB or ARGB, the only ones whose rows hold a QRgb per pixel.
+// are 32-bit RGB or ARGB (premultiplied or not), the only ones whose rows
+// hold a QRgb per pixel.
 void CheckRowFormat(const QImage& image);
 
 // Rows to write, detaching `image` once; rows to read from `image`. Both

@@ -1,5 +1,9 @@
 #include "stamp.h"
 
+#include <QPainter>
+
+#include <algorithm>
+
 #include "pixel_rows.h"
 
 namespace tolvane {
@@ -47,6 +51,35 @@ void CopyTurnedOver(QImage& card, const QRect& area) {
         for (int x = 0; x < width; ++x)
             to[-x] = from[x];
     }
+}
+
+QImage CutOut(const QImage& layer, const QRect& area) {
+    const auto rows = ReadableRows(layer);
+    const QRect within = area & layer.rect();
+    int left = within.right() + 1, right = within.left() - 1, top = within.bottom() + 1, bottom = within.top() - 1;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (rows[y][x] != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = y;
+            }
+    if (left > right)
+        return QImage();
+    const QRect painted(QPoint(left, top), QPoint(right, bottom));
+    QImage part = layer.copy(painted);
+    part.setOffset(painted.topLeft());
+    return part;
+}
+
+QImage Recoloured(const QImage& stamp, QRgb colour) {
+    QImage recoloured = stamp.copy();
+    recoloured.setOffset(stamp.offset());
+    QPainter painter(&recoloured);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(recoloured.rect(), QColor::fromRgb(colour));
+    return recoloured;
 }
 
 }  // namespace tolvane

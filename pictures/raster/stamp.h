@@ -19,4 +19,17 @@ QImage TurnedOver(const QImage& stamp);
 // (width - 1 - x, height - 1 - y). `card` must have 32-bit pixels, as for Stamp.
 void CopyTurnedOver(QImage& card, const QRect& area);
 
+// The smallest part of `area` of `layer`, a see-through premultiplied
+// image, that holds all the paint `layer` has there, its offset() set to
+// where that part lies in `layer`; a null image if `area` holds none. Drawn
+// back with QPainter::drawImage at its offset, it leaves what drawing its
+// paint there would. Throws std::invalid_argument naming the format unless
+// `layer` has 32-bit pixels.
+QImage CutOut(const QImage& layer, const QRect& area);
+
+// `stamp`, a see-through premultiplied image, in the opaque `colour`
+// instead: each pixel `colour` premultiplied by the stamp's alpha there,
+// as Qt's fill of the same shape in `colour` would have left it.
+QImage Recoloured(const QImage& stamp, QRgb colour);
+
 }  // namespace tolvane

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -54,42 +53,6 @@ void CheckDevicePixelRatio(double ratio) {
                             RatioText(kLeastDevicePixelRatio) + ".." + RatioText(kGreatestDevicePixelRatio));
 }
 
-QImage DrawPicture(PictureId id, double devicePixelRatio) {
-    if (id <= kLastFace)
-        return DrawFace(id, devicePixelRatio);
-    if (id <= kLastBack)
-        return DrawBack(id - kFirstBack, devicePixelRatio);
-    return DrawExtra(id - kFirstExtra, devicePixelRatio);
-}
-
-// The picture handed out last, kept: the window shows one picture in two
-// boxes at once (the first card's face in the card box and in the
-// all-pictures box as it starts, and whenever the two show one card), and
-// the second would cost as much again. One picture, which a box holds
-// anyway as a rule, shared and never written.
-class LastPicture {
-public:
-    QImage Fetch(PictureId id, double ratio) {
-        {
-            const std::lock_guard lock(mutex_);
-            if (!picture_.isNull() && id == id_ && ratio == ratio_)
-                return picture_;
-        }
-        const QImage drawn = DrawPicture(id, ratio);
-        const std::lock_guard lock(mutex_);
-        id_ = id;
-        ratio_ = ratio;
-        picture_ = drawn;
-        return drawn;
-    }
-
-private:
-    std::mutex mutex_;
-    PictureId id_ = 0;
-    double ratio_ = 0;
-    QImage picture_;
-};
-
 }  // namespace
 
 void CheckPictureId(PictureId id) {
@@ -100,8 +63,11 @@ void CheckPictureId(PictureId id) {
 QImage FetchPicture(PictureId id, double devicePixelRatio) {
     CheckPictureId(id);
     CheckDevicePixelRatio(devicePixelRatio);
-    static LastPicture last;
-    return last.Fetch(id, devicePixelRatio);
+    if (id <= kLastFace)
+        return DrawFace(id, devicePixelRatio);
+    if (id <= kLastBack)
+        return DrawBack(id - kFirstBack, devicePixelRatio);
+    return DrawExtra(id - kFirstExtra, devicePixelRatio);
 }
 
 QString PictureSubject(PictureId id) {

@@ -33,8 +33,7 @@ void CheckPictureId(PictureId id);
 // The picture `id` drawn for a screen with `devicePixelRatio` device pixels
 // to a logical pixel: a picture of w x h is lround(w * r) x lround(h * r)
 // device pixels with its devicePixelRatio() set to r, so Qt shows it at its
-// own logical size. At 1 it is the picture's own pixels. The picture last
-// handed out is kept, so asking for the same one again costs nothing.
+// own logical size. At 1 it is the picture's own pixels.
 // Throws std::out_of_range naming `id` unless it lies in 1..74, and naming
 // the ratio unless it is a number from 1 to 12.
 QImage FetchPicture(PictureId id, double devicePixelRatio = 1.0);

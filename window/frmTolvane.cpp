@@ -18,6 +18,7 @@
 #include "entry_list.h"
 #include "entry_selector.h"
 #include "image_box.h"
+#include "last_fetched.h"
 #include "picture_description.h"
 #include "picture_previews.h"
 #include "picture_transfer.h"
@@ -131,9 +132,10 @@ void frmTolvane::CreateControls() {
     previews_ = {new PicturePreviews(comAll), new PicturePreviews(comBack)};
     comAll->SetEntryPainter(previews_[0]);
     comBack->SetEntryPainter(previews_[1]);
-    imgCard = NamedControl<ImageBox>(this, "imgCard", QStringLiteral("Selected card"), pictureFiles_);
-    imgAll = NamedControl<ImageBox>(this, "imgAll", QStringLiteral("Chosen picture"), pictureFiles_);
-    imgBack = NamedControl<ImageBox>(this, "imgBack", QStringLiteral("Chosen card back"), pictureFiles_);
+    const auto pictures = std::make_shared<LastFetched>();
+    imgCard = NamedControl<ImageBox>(this, "imgCard", QStringLiteral("Selected card"), pictures, pictureFiles_);
+    imgAll = NamedControl<ImageBox>(this, "imgAll", QStringLiteral("Chosen picture"), pictures, pictureFiles_);
+    imgBack = NamedControl<ImageBox>(this, "imgBack", QStringLiteral("Chosen card back"), pictures, pictureFiles_);
     spoken_ = new SpokenNotice(this);
 }
 

@@ -11,13 +11,14 @@
 #include <QWindow>
 
 #include "accessible_image.h"
+#include "last_fetched.h"
 #include "picture_transfer.h"
 #include "screen_density.h"
 
 namespace tolvane {
 
-ImageBox::ImageBox(QWidget* parent, std::shared_ptr<PictureFolder> folder)
-    : QLabel(parent), folder_(std::move(folder)) {
+ImageBox::ImageBox(QWidget* parent, std::shared_ptr<LastFetched> pictures, std::shared_ptr<PictureFolder> folder)
+    : QLabel(parent), pictures_(std::move(pictures)), folder_(std::move(folder)) {
     [[maybe_unused]] static const bool accessible = (QAccessible::installFactory(AccessibleImageBoxes), true);
     setFocusPolicy(Qt::NoFocus);
     setFrameShape(QFrame::NoFrame);
@@ -54,7 +55,7 @@ void ImageBox::CopyPicture() const {
 }
 
 void ImageBox::FetchForScreen() {
-    picture_ = FetchPicture(id_, PictureRatioFor(*this, zoom_));
+    picture_ = pictures_->Fetch(id_, PictureRatioFor(*this, zoom_));
     // Shown one device pixel to one: drawn for the screen, never scaled.
     // Where the screen asks for more than pictures are drawn for, Qt
     // enlarges the densest one to the same size.

@@ -11,6 +11,7 @@
 
 namespace tolvane {
 
+class LastFetched;
 class PictureFolder;
 
 // A borderless area showing one picture at its own size in the window's
@@ -24,6 +25,7 @@ class PictureFolder;
 // pixels, and drawn again when either changes: the window moved to another
 // screen, the screen's scale changed, or the window zoomed. Never while
 // painting: a new picture resizes the box.
+// Pictures come through `pictures`, which the window's boxes share.
 // Its context menu's Copy puts the picture on the clipboard; dragged with
 // the mouse it drops the picture on another program, as a file written to
 // `folder` where the program asks for one. A click does nothing.
@@ -31,7 +33,7 @@ class ImageBox final : public QLabel {
     Q_OBJECT
 
 public:
-    ImageBox(QWidget* parent, std::shared_ptr<PictureFolder> folder);
+    ImageBox(QWidget* parent, std::shared_ptr<LastFetched> pictures, std::shared_ptr<PictureFolder> folder);
 
     // `description` says what the picture shows: screen readers read it as
     // the image's description and text, and the tooltip reads the same words.
@@ -58,6 +60,7 @@ private:
     QImage picture_;
     double zoom_ = 1;
     QPointer<QScreen> watched_;  // whose scale the picture follows
+    std::shared_ptr<LastFetched> pictures_;
     std::shared_ptr<PictureFolder> folder_;
     QPoint pressedAt_;  // where the left button went down
 };

@@ -1,40 +1,13 @@
 #include "entry_list.h"
 
+#include <QEvent>
 #include <QPainter>
-#include <QProxyStyle>
-#include <QStyleOption>
 
 #include "selection_index.h"
 
 namespace tolvane {
 
-namespace {
-
-// Fusion shows a list's focus only as a faint outline round its current
-// entry, which on a selected entry hardly differs from the selection. While
-// the list has the focus its frame is drawn in the highlight colour, as
-// Fusion draws a focused text field's.
-class FocusFrameStyle final : public QProxyStyle {
-public:
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const override {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-        if (element != PE_Frame || !option->state.testFlag(State_HasFocus))
-            return;
-        painter->save();
-        painter->setPen(option->palette.color(QPalette::Highlight));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
-        painter->restore();
-    }
-};
-
-}  // namespace
-
 EntryList::EntryList(QWidget* parent) : QListWidget(parent) {
-    auto* style = new FocusFrameStyle;
-    style->setParent(this);
-    setStyle(style);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
     // Qt signals a change of the selected items only when they change. The
@@ -91,6 +64,27 @@ QItemSelectionModel::SelectionFlags EntryList::selectionCommand(const QModelInde
         return QItemSelectionModel::NoUpdate;
     const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
     return flags.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : flags;
+}
+
+// Fusion shows a list's focus only as a faint outline round its current
+// entry, which on a selected entry hardly differs from the selection. While
+// the list has the focus its frame is drawn over in the highlight colour, as
+// Fusion draws a focused text field's. The frame is painted with the list
+// itself, not its viewport, and every focus change repaints it.
+bool EntryList::event(QEvent* event) {
+    const bool handled = QListWidget::event(event);
+    if (event->type() == QEvent::Paint && hasFocus()) {
+        // Four fills, each side as thick as Fusion's own frame at any scale.
+        const QRect frame = frameRect();
+        const QColor highlight = palette().color(QPalette::Highlight);
+        QPainter painter(this);
+        for (const QRect& side : {QRect(frame.left(), frame.top(), frame.width(), 1),
+                                  QRect(frame.left(), frame.bottom(), frame.width(), 1),
+                                  QRect(frame.left(), frame.top(), 1, frame.height()),
+                                  QRect(frame.right(), frame.top(), 1, frame.height())})
+            painter.fillRect(side, highlight);
+    }
+    return handled;
 }
 
 void EntryList::focusInEvent(QFocusEvent* event) {

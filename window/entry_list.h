@@ -34,6 +34,7 @@ signals:
     void SelectionChanged();
 
 protected:
+    bool event(QEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
     void focusInEvent(QFocusEvent* event) override;

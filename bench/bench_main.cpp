@@ -20,6 +20,7 @@
 #include "baseline_window.h"
 #include "callgrind_count.h"
 #include "child_process.h"
+#include "median.h"
 #include "picture_instructions.h"
 #include "pictures/picture_catalogue.h"
 #include "window/frmTolvane.h"
@@ -31,12 +32,6 @@ namespace {
 constexpr int kProcessRuns = 41;
 constexpr int kPictureRuns = 31;
 constexpr int kClickRuns = 501;
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 // Median time of `work` in microseconds over `runs` calls.
 double MedianMicroseconds(int runs, const std::function<void(int)>& work) {

@@ -4,8 +4,13 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <unistd.h>
+
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 extern char** environ;
@@ -26,6 +31,32 @@ std::vector<std::string> MergedEnvironment(const std::vector<std::string>& added
     return merged;
 }
 
+// A file that takes what a child writes to standard error: Qt's warnings
+// would otherwise fill the bench's table, yet a child that fails tells why.
+class ErrorFile {
+public:
+    ErrorFile() : descriptor_(mkstemp(path_)) {
+        if (descriptor_ < 0)
+            throw std::runtime_error(std::string("cannot make a file for a child's errors: ") + std::strerror(errno));
+    }
+    ~ErrorFile() {
+        close(descriptor_);
+        unlink(path_);
+    }
+    ErrorFile(const ErrorFile&) = delete;
+    ErrorFile& operator=(const ErrorFile&) = delete;
+
+    int Descriptor() const { return descriptor_; }
+    std::string Text() const {
+        std::ifstream file(path_);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+
+private:
+    char path_[32] = "/tmp/bench-errors-XXXXXX";
+    int descriptor_;
+};
+
 }  // namespace
 
 ProcessCost RunToEnd(const ProcessRun& run) {
@@ -44,15 +75,21 @@ ProcessCost RunToEnd(const ProcessRun& run) {
     const std::string& program = run.command.front();
 
     const auto start = std::chrono::steady_clock::now();
+    const ErrorFile errors;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, errors.Descriptor(), STDERR_FILENO);
     pid_t pid = 0;
-    if (const int error = posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()))
+    const int error = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0)
         throw std::runtime_error("cannot start " + program + ": " + std::strerror(error));
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     const auto end = std::chrono::steady_clock::now();
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error(program + " did not exit cleanly");
+        throw std::runtime_error(program + " did not exit cleanly:\n" + errors.Text());
 
     ProcessCost cost;
     cost.wallMilliseconds = std::chrono::duration<double, std::milli>(end - start).count();

@@ -17,6 +17,7 @@ struct ProcessCost {
     pid_t processId = 0;  // so files the run named after itself can be found
 };
 
-// Runs the program to its end. Throws std::runtime_error if it cannot start
-// or does not exit with status 0.
+// Runs the program to its end, keeping what it writes to standard error.
+// Throws std::runtime_error if it cannot start or does not exit with status
+// 0, with what it wrote there.
 ProcessCost RunToEnd(const ProcessRun& run);

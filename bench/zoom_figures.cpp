@@ -12,7 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "callgrind_count.h"
 #include "child_process.h"
+#include "median.h"
 
 namespace {
 
@@ -81,14 +83,11 @@ ProbeRun TimedRun(int scale) {
 // or as one called (cfn=), and by number after that: "fn=(12)
 // tolvane::FetchPicture(int, double)", later "cfn=(12)". Each "calls=N ..."
 // line counts calls of the function the last cfn named.
-CountedRun ReadProfile(const std::string& path) {
-    CountedRun counted;
+long PicturesFetched(const std::string& profile) {
+    long fetched = 0;
     std::map<std::string, std::string> names;
     std::string callee;
-    std::ifstream profile(path);
-    if (!profile)
-        throw std::runtime_error("callgrind left no profile " + path);
-    constexpr std::string_view kTotals = "totals: ", kFunction = "fn=", kCallee = "cfn=", kCalls = "calls=";
+    constexpr std::string_view kFunction = "fn=", kCallee = "cfn=", kCalls = "calls=";
     const auto name = [&names](const std::string& numbered) {
         const std::size_t space = numbered.find(' ');
         const std::string id = numbered.substr(0, space);
@@ -96,35 +95,27 @@ CountedRun ReadProfile(const std::string& path) {
             names[id] = numbered.substr(space + 1);
         return names[id];
     };
-    for (std::string line; std::getline(profile, line);) {
-        if (line.rfind(kTotals, 0) == 0)
-            counted.megaInstructions = std::stod(line.substr(kTotals.size())) / 1e6;
-        else if (line.rfind(kFunction, 0) == 0)
+    std::istringstream lines(profile);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind(kFunction, 0) == 0)
             name(line.substr(kFunction.size()));
         else if (line.rfind(kCallee, 0) == 0)
             callee = name(line.substr(kCallee.size()));
         else if (line.rfind(kCalls, 0) == 0 && callee.rfind("tolvane::FetchPicture(", 0) == 0)
-            counted.picturesFetched += std::stol(line.substr(kCalls.size()));
+            fetched += std::stol(line.substr(kCalls.size()));
     }
-    return counted;
+    return fetched;
 }
 
-// `what` and its arguments as the probe takes them.
+// `what` and its arguments as the probe takes them; the probe dumps the part
+// it measures as the run's second profile.
 CountedRun CountedProbe(int scale, const std::vector<std::string>& what) {
     const QTemporaryDir folder;
-    const std::string base = folder.path().toStdString();
-    std::vector<std::string> command{"valgrind", "-q", "--tool=callgrind",
-                                     "--callgrind-out-file=" + base + "/callgrind.%p", ZOOM_PROBE_PATH};
+    std::vector<std::string> command{ZOOM_PROBE_PATH};
     command.insert(command.end(), what.begin(), what.end());
-    command.push_back(base + "/figures");
-    const ProcessCost run = RunToEnd({command, Environment(scale)});
-    return ReadProfile(base + "/callgrind." + std::to_string(run.processId) + ".2");
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    command.push_back(folder.path().toStdString() + "/figures");
+    const std::string profile = CallgrindProfile({command, Environment(scale)}, {}, ".2");
+    return {TotalMegaInstructions(profile), PicturesFetched(profile)};
 }
 
 void PrintRow(const std::string& figure, double value, const char* target) {
@@ -157,7 +148,7 @@ void PrintScale(int scale) {
     PrintRow("the slowest first step of the run" + at + " (ms)", *std::max_element(first.begin(), first.end()),
              "<= 16 ms");
     PrintRow("instructions per step, first round" + at + " (M)", zoom.megaInstructions / kStepsPerRound, "-");
-    PrintRow("pictures fetched per step" + at, double(zoom.picturesFetched) / kStepsPerRound, "3");
+    PrintRow("pictures fetched per step" + at, double(zoom.picturesFetched) / kStepsPerRound, "<= 3");
     std::printf("%-58s %4d to %d   %s\n", ("pictures drawn again by the boxes per step" + at).c_str(), fewestDrawn,
                 mostDrawn, "3");
     PrintRow("Ctrl+C at 400 %" + at + " (ms)", timed.copyMilliseconds, "-");

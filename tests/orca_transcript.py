@@ -17,6 +17,8 @@ import sys
 import tempfile
 import time
 
+from private_display import start_xvfb
+
 PROGRAM = os.path.abspath(sys.argv[1])
 SESSION_MARK = "TOLVANE_ORCA_SESSION"
 SYSTEM_PYTHON = "/usr/bin/python3"  # the one Orca is installed for
@@ -45,12 +47,7 @@ def in_own_session():
 
 
 def start_display():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                               "-nolisten", "tcp"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        os.environ["DISPLAY"] = ":" + pipe.readline().strip()
+    server = start_xvfb("1024x768x24")
     subprocess.run(["dbus-update-activation-environment", "DISPLAY", "HOME", "XDG_CONFIG_HOME",
                     "XDG_RUNTIME_DIR"], check=True)
     manager = subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)

@@ -11,18 +11,10 @@ import subprocess
 import sys
 import time
 
+from private_display import start_xvfb
+
 PROGRAM = os.path.abspath(sys.argv[1])
 DEADLINE_S = 15
-
-
-def start_display():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1600x1200x24",
-                               "-nolisten", "tcp"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        os.environ["DISPLAY"] = ":" + pipe.readline().strip()
-    return server
 
 
 def wait_for(what, check):
@@ -55,7 +47,7 @@ def png_size(data):
 
 
 def main():
-    server = start_display()
+    server = start_xvfb("1600x1200x24")
     program = subprocess.Popen([PROGRAM], env={**os.environ, "QT_QPA_PLATFORM": "xcb"},
                                stderr=subprocess.DEVNULL)
     try:

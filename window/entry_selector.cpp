@@ -10,6 +10,7 @@
 
 #include "accessible_line.h"
 #include "selection_index.h"
+#include "zoomed_style.h"
 
 namespace tolvane {
 
@@ -21,6 +22,8 @@ namespace {
 // maxVisibleItems entries and scrolls.
 class ListPopupStyle final : public QProxyStyle {
 public:
+    explicit ListPopupStyle(QStyle* base) : QProxyStyle(base) {}
+
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ComboBox_Popup)
@@ -152,14 +155,37 @@ void EntrySelector::SetEntryPainter(QAbstractItemDelegate* painter) {
 QAbstractItemView* EntrySelector::PopupList() {
     if (!popupReady_) {
         popupReady_ = true;
-        auto* style = new ListPopupStyle;
-        style->setParent(this);
-        setStyle(style);
+        UseStyle();
         if (entryPainter_ != nullptr)
             setItemDelegate(entryPainter_);
+        // Where the style opens popups as menus, Qt makes the popup's list
+        // without a scroll bar; a font change (the window's zoom) can have
+        // made it so before this style came.
+        view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         MarkInPopup(currentIndex());
     }
     return view();
+}
+
+void EntrySelector::SetZoom(double zoom) {
+    zoom_ = zoom;
+    if (popupReady_)
+        UseStyle();
+    else if (zoom != 1)
+        PopupList();
+}
+
+// A new style each time, on the application's style as it is now. The
+// popup's list and its scroll bar take the zoom as well, and at 100 % the
+// application's style as they had it before.
+void EntrySelector::UseStyle() {
+    auto* style = new ListPopupStyle(zoom_ == 1 ? ApplicationStyleCopy() : new ZoomedStyle(zoom_));
+    style->setParent(this);
+    setStyle(style);
+    QAbstractItemView* list = view();
+    for (QWidget* part : {static_cast<QWidget*>(list), static_cast<QWidget*>(list->verticalScrollBar())})
+        part->setStyle(zoom_ == 1 ? nullptr : style);
+    delete std::exchange(style_, style);
 }
 
 // The popup's list marks the chosen entry even while closed, which is where

@@ -40,6 +40,11 @@ public:
     // the selected one marked. Use it rather than view().
     QAbstractItemView* PopupList();
 
+    // Grows the selector's own measures and its arrow, and its popup's,
+    // by `zoom` (1: the application's style as it is). Again with the same
+    // zoom, it follows a change of the application's style.
+    void SetZoom(double zoom);
+
     void showPopup() override;
 
 signals:
@@ -49,10 +54,13 @@ private:
     void CheckEntry(int index) const;
 
     void MarkInPopup(int index);
+    void UseStyle();
 
     bool addingToNoSelection_ = false;  // while Qt adds entries to a selector with none selected
     bool popupReady_ = false;
     QAbstractItemDelegate* entryPainter_ = nullptr;
+    double zoom_ = 1;
+    QStyle* style_ = nullptr;  // the selector's own, once its popup is ready
 };
 
 }  // namespace tolvane

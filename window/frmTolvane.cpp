@@ -28,6 +28,7 @@
 #include "window/program_identity.h"
 #include "window_layout.h"
 #include "zoom_steps.h"
+#include "zoomed_style.h"
 
 namespace tolvane {
 
@@ -90,10 +91,14 @@ bool frmTolvane::event(QEvent* event) {
     return handled;
 }
 
+// A change of the application's style reaches only controls without a
+// style of their own; those that have one take it on again.
 void frmTolvane::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange && !applyingFont_ && zoom_ == kUnzoomed)
         FitToFont();
+    else if (event->type() == QEvent::StyleChange)
+        UseZoomedStyle();
 }
 
 // Ctrl with the wheel zooms wherever the pointer is over the window: the
@@ -332,6 +337,7 @@ void frmTolvane::ZoomTo(int percent) {
         box->SetZoom(ZoomFactor(zoom_));
     for (PicturePreviews* previews : previews_)
         previews->SetZoom(ZoomFactor(zoom_));
+    UseZoomedStyle();
     PlaceControls();
     KeepOnScreen();
     if (const int selected = lstDeck->SelectedIndex(); selected >= 0)
@@ -339,6 +345,25 @@ void frmTolvane::ZoomTo(int percent) {
     const QString program = QString::fromLatin1(kProgramName);
     setWindowTitle(zoom_ == kUnzoomed ? program : QStringLiteral("%1 (%2)").arg(program, ZoomText(zoom_)));
     spoken_->Tell(QStringLiteral("Zoom %1").arg(ZoomText(zoom_)));
+}
+
+// Zoomed, the list, its scroll bars and Shuffle take a style grown by the
+// zoom, as the selectors do; at 100 % the application's style again, as
+// before the first zoom.
+void frmTolvane::UseZoomedStyle() {
+    for (EntrySelector* selector : {comAll, comBack})
+        selector->SetZoom(ZoomFactor(zoom_));
+    if (zoom_ == kUnzoomed && zoomedStyle_ == nullptr)
+        return;
+    ZoomedStyle* style = nullptr;
+    if (zoom_ != kUnzoomed) {
+        style = new ZoomedStyle(ZoomFactor(zoom_));
+        style->setParent(this);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{lstDeck, lstDeck->verticalScrollBar(),
+                                                            lstDeck->horizontalScrollBar(), cmdShuffle})
+        control->setStyle(style);
+    delete std::exchange(zoomedStyle_, style);
 }
 
 // The window at that zoom, its frame too once it has one, within the room

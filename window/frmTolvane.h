@@ -19,6 +19,7 @@ class ImageBox;
 class PictureFolder;
 class PicturePreviews;
 class SpokenNotice;
+class ZoomedStyle;
 
 // The program's one window. It lists the deck by card name and shows the
 // selected card's face; Shuffle reshuffles the deck with `random`; two
@@ -77,6 +78,7 @@ private:
     void ZoomReset();
     void ZoomTo(int percent);
     bool FitsOnScreen(int zoomPercent) const;
+    void UseZoomedStyle();
     QFont ZoomedFont() const;
     void CopyFocusedPicture();
 
@@ -100,6 +102,7 @@ private:
     ImageBox* imgBack = nullptr;
     std::array<PicturePreviews*, 2> previews_{};  // the two selectors' popups
     SpokenNotice* spoken_ = nullptr;
+    ZoomedStyle* zoomedStyle_ = nullptr;  // the list's and Shuffle's while zoomed
 };
 
 }  // namespace tolvane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace tolvane {
+
+// A new instance of the application's style as it is now, for a proxy
+// style to stand on; null where no style factory makes that style, and a
+// proxy then takes the desktop's own.
+QStyle* ApplicationStyleCopy();
+
+// The application's style (as it was when this was made) drawing and
+// measuring controls as it would on a screen of `zoom` times their dots per
+// inch: whatever the style sizes by the screen's DPI grows by the zoom, such
+// as Fusion's scroll bars, their sliders and arrows, a selector's arrow and
+// its area, and the margins of buttons and focus frames; a line the style
+// draws one pixel thick stays one. Text keeps the size the control's font
+// gives it.
+class ZoomedStyle final : public QProxyStyle {
+public:
+    // Throws std::invalid_argument naming `zoom` unless it is above 0.
+    explicit ZoomedStyle(double zoom);
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl subControl,
+                         const QWidget* widget) const override;
+    SubControl hitTestComplexControl(ComplexControl control, const QStyleOptionComplex* option, const QPoint& point,
+                                     const QWidget* widget) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override;
+
+private:
+    template <class Call>
+    auto AtZoomedDpi(const QStyleOption* option, const QWidget* widget, Call call) const;
+
+    double zoom_;
+    // While the base style works on a zoomed option: what it asks of its
+    // proxy, this style, meanwhile is asked at that DPI already.
+    mutable bool zooming_ = false;
+};
+
+}  // namespace tolvane

@@ -183,7 +183,7 @@ void EntrySelector::UseStyle() {
     style->setParent(this);
     setStyle(style);
     QAbstractItemView* list = view();
-    for (QWidget* part : {static_cast<QWidget*>(list), static_cast<QWidget*>(list->verticalScrollBar())})
+    for (QWidget* part : {static_cast<QWidget*>(list->verticalScrollBar()), static_cast<QWidget*>(list)})
         part->setStyle(zoom_ == 1 ? nullptr : style);
     delete std::exchange(style_, style);
 }

@@ -87,7 +87,7 @@ frmTolvane::frmTolvane(std::unique_ptr<RandomSource> random, HandlerFailure fail
 bool frmTolvane::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::ApplicationFontChange && zoom_ != kUnzoomed)
-        FitToFont();
+        RefitToFont();
     return handled;
 }
 
@@ -96,7 +96,7 @@ bool frmTolvane::event(QEvent* event) {
 void frmTolvane::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange && !applyingFont_ && zoom_ == kUnzoomed)
-        FitToFont();
+        RefitToFont();
     else if (event->type() == QEvent::StyleChange)
         UseZoomedStyle();
 }
@@ -160,17 +160,35 @@ double frmTolvane::LayoutScale() const {
 }
 
 // The layout grows for the desktop's font as measured with the controls at
-// that font, and the zoom grows all of it, that growth too, in proportion.
+// that font and in their own style, and the zoom grows all of it, that
+// growth too, in proportion.
 void frmTolvane::FitToFont() {
     if (zoom_ == kUnzoomed) {
         fontScale_ = LayoutScale();
     } else {
         const QScopedValueRollback applying(applyingFont_, true);
-        setFont(QFont());
-        fontScale_ = LayoutScale();
+        {
+            const QScopedValueRollback unzoomed(zoom_, kUnzoomed);
+            setFont(QFont());
+            UseZoomedStyle();
+            fontScale_ = LayoutScale();
+        }
         setFont(ZoomedFont());
+        UseZoomedStyle();
     }
     PlaceControls();
+}
+
+// The list, grown and shrunk back, may have scrolled its selected entry
+// out of sight.
+void frmTolvane::RefitToFont() {
+    FitToFont();
+    KeepSelectionInSight();
+}
+
+void frmTolvane::KeepSelectionInSight() {
+    if (const int selected = lstDeck->SelectedIndex(); selected >= 0)
+        lstDeck->scrollToItem(lstDeck->item(selected));
 }
 
 void frmTolvane::PlaceControls() {
@@ -340,8 +358,7 @@ void frmTolvane::ZoomTo(int percent) {
     UseZoomedStyle();
     PlaceControls();
     KeepOnScreen();
-    if (const int selected = lstDeck->SelectedIndex(); selected >= 0)
-        lstDeck->scrollToItem(lstDeck->item(selected));
+    KeepSelectionInSight();
     const QString program = QString::fromLatin1(kProgramName);
     setWindowTitle(zoom_ == kUnzoomed ? program : QStringLiteral("%1 (%2)").arg(program, ZoomText(zoom_)));
     spoken_->Tell(QStringLiteral("Zoom %1").arg(ZoomText(zoom_)));
@@ -360,8 +377,9 @@ void frmTolvane::UseZoomedStyle() {
         style = new ZoomedStyle(ZoomFactor(zoom_));
         style->setParent(this);
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{lstDeck, lstDeck->verticalScrollBar(),
-                                                            lstDeck->horizontalScrollBar(), cmdShuffle})
+    // The scroll bars first: the list lays them out when its own style changes.
+    for (QWidget* control : std::initializer_list<QWidget*>{lstDeck->verticalScrollBar(),
+                                                            lstDeck->horizontalScrollBar(), lstDeck, cmdShuffle})
         control->setStyle(style);
     delete std::exchange(zoomedStyle_, style);
 }

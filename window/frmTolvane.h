@@ -55,6 +55,8 @@ private:
     void CreateControls();
     double LayoutScale() const;
     void FitToFont();
+    void RefitToFont();
+    void KeepSelectionInSight();
     void PlaceControls();
     QSize ClientSize(int zoomPercent) const;
     void KeepOnScreen();

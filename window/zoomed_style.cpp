@@ -14,8 +14,8 @@ namespace tolvane {
 
 namespace {
 
-// Font metrics at `dpi` for the font of `widget` (or the application's),
-// at the same pixel size as that font has on its screen.
+// Font metrics at `zoom` times the DPI of `option`'s, for the font of
+// `widget` (or the application's) at the pixel size it has on its screen.
 QFontMetrics ZoomedMetrics(const QStyleOption& option, const QWidget* widget, double zoom) {
     QFont font = widget != nullptr ? widget->font() : QApplication::font();
     if (font.pointSizeF() > 0)

@@ -13,9 +13,13 @@ QStyle* ApplicationStyleCopy();
 // measuring controls as it would on a screen of `zoom` times their dots per
 // inch: whatever the style sizes by the screen's DPI grows by the zoom, such
 // as Fusion's scroll bars, their sliders and arrows, a selector's arrow and
-// its area, and the margins of buttons and focus frames; a line the style
-// draws one pixel thick stays one. Text keeps the size the control's font
-// gives it.
+// its area, and the margins of buttons; and the margins round focus frames
+// and a selector's text, which Fusion keeps in pixels, grow as well. A line
+// the style draws one pixel thick stays one, and a style that keeps a part
+// in fixed pixels at any DPI (Qt's Windows style its scroll bars) keeps it
+// so zoomed; under Qt::AA_Use96Dpi a style takes every screen for 96 dpi,
+// and none of what it sizes by the DPI grows. Text keeps the size the
+// control's font gives it.
 class ZoomedStyle final : public QProxyStyle {
 public:
     // Throws std::invalid_argument naming `zoom` unless it is above 0.

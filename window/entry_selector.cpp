@@ -167,24 +167,42 @@ QAbstractItemView* EntrySelector::PopupList() {
     return view();
 }
 
+// From one zoom to another the style stays, its zoom changed. The popup
+// gets its own style and entry painter only when it is first used, zoomed
+// or not: until then Qt lays out its entries, on every change of font, as
+// it does those of a menu, at less cost.
 void EntrySelector::SetZoom(double zoom) {
+    const bool wasZoomed = zoom_ != 1;
     zoom_ = zoom;
-    if (popupReady_)
+    if (wasZoomed && zoom != 1)
+        zoomed_->SetZoom(zoom);
+    else if (style_ != nullptr || zoom != 1)
         UseStyle();
-    else if (zoom != 1)
-        PopupList();
 }
 
-// A new style each time, on the application's style as it is now. The
-// popup's list and its scroll bar take the zoom as well, and at 100 % the
-// application's style as they had it before.
+void EntrySelector::FollowApplicationStyle() {
+    if (style_ != nullptr)
+        UseStyle();
+}
+
+// A new style on the application's style as it is now: zoomed while the
+// window is, the popup's as a list once it is ready. The popup's list and
+// its scroll bar take the zoom as well. Unzoomed and never opened, the
+// selector and its popup take the application's style itself, as before
+// the first zoom.
 void EntrySelector::UseStyle() {
-    auto* style = new ListPopupStyle(zoom_ == 1 ? ApplicationStyleCopy() : new ZoomedStyle(zoom_));
-    style->setParent(this);
+    zoomed_ = zoom_ == 1 ? nullptr : new ZoomedStyle(zoom_);
+    QStyle* style = zoomed_;
+    if (popupReady_)
+        style = new ListPopupStyle(zoomed_ != nullptr ? zoomed_ : ApplicationStyleCopy());
+    if (style != nullptr)
+        style->setParent(this);
     setStyle(style);
-    QAbstractItemView* list = view();
-    for (QWidget* part : {static_cast<QWidget*>(list->verticalScrollBar()), static_cast<QWidget*>(list)})
-        part->setStyle(zoom_ == 1 ? nullptr : style);
+    if (popupReady_) {
+        QAbstractItemView* list = view();
+        for (QWidget* part : {static_cast<QWidget*>(list->verticalScrollBar()), static_cast<QWidget*>(list)})
+            part->setStyle(zoomed_ != nullptr ? style : nullptr);
+    }
     delete std::exchange(style_, style);
 }
 

@@ -6,6 +6,8 @@
 
 namespace tolvane {
 
+class ZoomedStyle;
+
 // A drop-down selector over text entries that the user chooses from but
 // cannot type into. Entries count from 0; -1 means no entry is selected.
 // Unlike a bare QComboBox, adding the first entry does not select it, even
@@ -41,9 +43,11 @@ public:
     QAbstractItemView* PopupList();
 
     // Grows the selector's own measures and its arrow, and its popup's,
-    // by `zoom` (1: the application's style as it is). Again with the same
-    // zoom, it follows a change of the application's style.
+    // by `zoom` (1: the application's style as it is), from its next change
+    // of font on (which a zoom brings), or at once from or to 1.
     void SetZoom(double zoom);
+    // Takes the application's new style, at the zoom as it is.
+    void FollowApplicationStyle();
 
     void showPopup() override;
 
@@ -60,7 +64,8 @@ private:
     bool popupReady_ = false;
     QAbstractItemDelegate* entryPainter_ = nullptr;
     double zoom_ = 1;
-    QStyle* style_ = nullptr;  // the selector's own, once its popup is ready
+    QStyle* style_ = nullptr;  // its own, once its popup is ready or it is zoomed
+    ZoomedStyle* zoomed_ = nullptr;  // what style_ stands on while zoomed
 };
 
 }  // namespace tolvane

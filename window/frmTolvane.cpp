@@ -98,7 +98,7 @@ void frmTolvane::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange && !applyingFont_ && zoom_ == kUnzoomed)
         RefitToFont();
     else if (event->type() == QEvent::StyleChange)
-        UseZoomedStyle();
+        FollowApplicationStyle();
 }
 
 // Ctrl with the wheel zooms wherever the pointer is over the window: the
@@ -169,12 +169,12 @@ void frmTolvane::FitToFont() {
         const QScopedValueRollback applying(applyingFont_, true);
         {
             const QScopedValueRollback unzoomed(zoom_, kUnzoomed);
-            setFont(QFont());
             UseZoomedStyle();
+            setFont(QFont());
             fontScale_ = LayoutScale();
         }
-        setFont(ZoomedFont());
         UseZoomedStyle();
+        setFont(ZoomedFont());
     }
     PlaceControls();
 }
@@ -347,6 +347,7 @@ void frmTolvane::ZoomTo(int percent) {
     if (percent == zoom_)
         return;
     zoom_ = percent;
+    UseZoomedStyle();  // before the font, which has the controls measured again
     {
         const QScopedValueRollback applying(applyingFont_, true);
         setFont(zoom_ == kUnzoomed ? QFont() : ZoomedFont());
@@ -355,7 +356,6 @@ void frmTolvane::ZoomTo(int percent) {
         box->SetZoom(ZoomFactor(zoom_));
     for (PicturePreviews* previews : previews_)
         previews->SetZoom(ZoomFactor(zoom_));
-    UseZoomedStyle();
     PlaceControls();
     KeepOnScreen();
     KeepSelectionInSight();
@@ -366,10 +366,27 @@ void frmTolvane::ZoomTo(int percent) {
 
 // Zoomed, the list, its scroll bars and Shuffle take a style grown by the
 // zoom, as the selectors do; at 100 % the application's style again, as
-// before the first zoom.
+// before the first zoom. From one zoom to another the style stays, its
+// zoom changed: the controls measure again at the font that comes with it.
 void frmTolvane::UseZoomedStyle() {
     for (EntrySelector* selector : {comAll, comBack})
         selector->SetZoom(ZoomFactor(zoom_));
+    if (zoom_ != kUnzoomed && zoomedStyle_ != nullptr)
+        zoomedStyle_->SetZoom(ZoomFactor(zoom_));
+    else
+        RestyleForZoom();
+}
+
+// The application's style itself changed: the styles made on the old one
+// are made anew.
+void frmTolvane::FollowApplicationStyle() {
+    for (EntrySelector* selector : {comAll, comBack})
+        selector->FollowApplicationStyle();
+    if (zoomedStyle_ != nullptr)
+        RestyleForZoom();
+}
+
+void frmTolvane::RestyleForZoom() {
     if (zoom_ == kUnzoomed && zoomedStyle_ == nullptr)
         return;
     ZoomedStyle* style = nullptr;

@@ -81,6 +81,8 @@ private:
     void ZoomTo(int percent);
     bool FitsOnScreen(int zoomPercent) const;
     void UseZoomedStyle();
+    void FollowApplicationStyle();
+    void RestyleForZoom();
     QFont ZoomedFont() const;
     void CopyFocusedPicture();
 

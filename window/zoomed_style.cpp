@@ -44,9 +44,14 @@ QStyle* ApplicationStyleCopy() {
     return QStyleFactory::create(QApplication::style()->name());
 }
 
-ZoomedStyle::ZoomedStyle(double zoom) : QProxyStyle(ApplicationStyleCopy()), zoom_(zoom) {
+ZoomedStyle::ZoomedStyle(double zoom) : QProxyStyle(ApplicationStyleCopy()) {
+    SetZoom(zoom);
+}
+
+void ZoomedStyle::SetZoom(double zoom) {
     if (!(zoom > 0))
         throw std::invalid_argument("zoom " + std::to_string(zoom) + " is not above 0");
+    zoom_ = zoom;
 }
 
 // Calls `call` with a copy of `option` (or, where there is none, one made

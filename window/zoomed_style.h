@@ -22,8 +22,11 @@ QStyle* ApplicationStyleCopy();
 // control's font gives it.
 class ZoomedStyle final : public QProxyStyle {
 public:
-    // Throws std::invalid_argument naming `zoom` unless it is above 0.
+    // Both throw std::invalid_argument naming `zoom` unless it is above 0.
     explicit ZoomedStyle(double zoom);
+    // Controls measure with the new zoom when they next measure, as on
+    // their next change of font; they are not told.
+    void SetZoom(double zoom);
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
@@ -44,7 +47,7 @@ private:
     template <class Call>
     auto AtZoomedDpi(const QStyleOption* option, const QWidget* widget, Call call) const;
 
-    double zoom_;
+    double zoom_ = 1;
     // While the base style works on a zoomed option: what it asks of its
     // proxy, this style, meanwhile is asked at that DPI already.
     mutable bool zooming_ = false;

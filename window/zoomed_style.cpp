@@ -14,15 +14,9 @@ namespace tolvane {
 
 namespace {
 
-// Font metrics at `zoom` times the DPI of `option`'s, for the font of
-// `widget` (or the application's) at the pixel size it has on its screen.
-QFontMetrics ZoomedMetrics(const QStyleOption& option, const QWidget* widget, double zoom) {
-    QFont font = widget != nullptr ? widget->font() : QApplication::font();
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() / zoom);
-    // A style reads the DPI from the font metrics; a font takes it from the
-    // device it is measured on, and an image's DPI is whatever it is told.
-    const int dpi = qRound(option.fontMetrics.fontDpi() * zoom);
+// A style reads the DPI from the font metrics; a font takes it from the
+// device it is measured on, and an image's DPI is whatever it is told.
+QFontMetrics MetricsAtDpi(const QFont& font, int dpi) {
     QImage device(1, 1, QImage::Format_Mono);
     device.setDotsPerMeterX(qRound(dpi / 0.0254));
     device.setDotsPerMeterY(qRound(dpi / 0.0254));
@@ -54,6 +48,23 @@ void ZoomedStyle::SetZoom(double zoom) {
     zoom_ = zoom;
 }
 
+// Font metrics at the zoom times the DPI of `option`'s, for the font of
+// `widget` (or the application's) at the pixel size it has on its screen.
+// A control's paint asks the style many times with one font: the metrics
+// made last serve again.
+const QFontMetrics& ZoomedStyle::ZoomedMetrics(const QStyleOption& option, const QWidget* widget) const {
+    QFont font = widget != nullptr ? widget->font() : QApplication::font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() / zoom_);
+    const int dpi = qRound(option.fontMetrics.fontDpi() * zoom_);
+    if (!metrics_ || dpi != metricsDpi_ || font != metricsFont_) {
+        metrics_ = MetricsAtDpi(font, dpi);
+        metricsFont_ = font;
+        metricsDpi_ = dpi;
+    }
+    return *metrics_;
+}
+
 // Calls `call` with a copy of `option` (or, where there is none, one made
 // for `widget`) that carries font metrics at the zoomed DPI, for the kinds
 // of option the window's controls and popups are drawn with; other kinds
@@ -70,7 +81,7 @@ auto ZoomedStyle::AtZoomedDpi(const QStyleOption* option, const QWidget* widget,
     }
     const auto zoomed = [&]<class Option>(std::type_identity<Option>) {
         const QScopedValueRollback zooming(zooming_, true);
-        const Option copy = WithMetrics<Option>(*option, ZoomedMetrics(*option, widget, zoom_));
+        const Option copy = WithMetrics<Option>(*option, ZoomedMetrics(*option, widget));
         return call(&copy);
     };
     switch (option->type) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QProxyStyle>
+
+#include <optional>
 
 namespace tolvane {
 
@@ -46,11 +50,15 @@ public:
 private:
     template <class Call>
     auto AtZoomedDpi(const QStyleOption* option, const QWidget* widget, Call call) const;
+    const QFontMetrics& ZoomedMetrics(const QStyleOption& option, const QWidget* widget) const;
 
     double zoom_ = 1;
     // While the base style works on a zoomed option: what it asks of its
     // proxy, this style, meanwhile is asked at that DPI already.
     mutable bool zooming_ = false;
+    mutable std::optional<QFontMetrics> metrics_;  // the last made, for metricsFont_ at metricsDpi_
+    mutable QFont metricsFont_;
+    mutable int metricsDpi_ = 0;
 };
 
 }  // namespace tolvane

@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QUrl>
 #include <QWindow>
@@ -27,7 +28,8 @@ namespace {
 
 // What the test does to the window, one word a step.
 enum class Act {
-    In, InWithEquals, InOnKeypad, Out, OutOnKeypad, Reset, WheelUp, WheelDown, FineWheelUp, PlainWheel, ToSmallScreen
+    In, InWithEquals, InOnKeypad, Out, OutOnKeypad, Reset, WheelUp, WheelDown, FineWheelUp, PlainWheel, ToSmallScreen,
+    DesktopFontGrowsAndReturns
 };
 
 // The image's pixels alone, as one device pixel to one.
@@ -86,6 +88,19 @@ void Do(Shown& shown, Act act) {
         QVERIFY2(scroll->value() < before, "the wheel without Ctrl no longer scrolls the list");
         return;
     }
+    case Act::DesktopFontGrowsAndReturns: {
+        const QFont desktop = QApplication::font();
+        QFont larger = desktop;
+        larger.setPointSize(20);
+        const QSize before = shown.window.size();
+        QApplication::setFont(larger);
+        const bool grew = ComesTrue([&] { return shown.window.width() > before.width(); });
+        QApplication::setFont(desktop);
+        QVERIFY2(grew, "the zoomed window did not grow with the desktop's font");
+        QVERIFY2(ComesTrue([&] { return shown.window.size() == before; }),
+                 "the zoomed window did not come back to its size with the desktop's font");
+        return;
+    }
     case Act::ToSmallScreen:  // in its middle, where a larger window runs past its edge
         shown.window.move(ScreenNamed("small")->geometry().center());
         QCOMPARE(shown.window.screen()->name(), QString("small"));
@@ -125,6 +140,11 @@ class TestZoomAndCopy : public QObject {
     Q_OBJECT
 
 private slots:
+    // Qt Test's main has styles take every screen for 96 dpi, where the
+    // program lets them size their parts by the DPI, as the zoomed window's
+    // style has them do.
+    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false); }
+
     // Each row ends at one zoom, here at scale 1 and at scale 2: on the
     // small screen the window stops at the largest step it fits at.
     void zoomGrowsTheWholeWindow_data() {
@@ -144,6 +164,8 @@ private slots:
         QTest::newRow("Ctrl+wheel") << QList<Act>{Act::WheelUp, Act::WheelUp, Act::WheelDown, Act::FineWheelUp}
                                     << 150 << 150 << "Zoom 150 %";
         QTest::newRow("wheel alone scrolls") << QList<Act>{Act::PlainWheel, Act::In} << 125 << 125 << "Zoom 125 %";
+        QTest::newRow("desktop font while zoomed") << (sixIn + QList<Act>{Act::DesktopFontGrowsAndReturns}) << 400
+                                                   << 400 << "Zoom 400 %";
         QTest::newRow("small screen") << (QList<Act>{Act::ToSmallScreen} + sixIn) << 300 << 150
                                       << (QGuiApplication::primaryScreen()->devicePixelRatio() == 1 ? "Zoom 300 %"
                                                                                                     : "Zoom 150 %");
@@ -180,7 +202,24 @@ private slots:
         CheckBoxShows(shown.Box("imgBack"), kFirstBack, percent);
         CheckBoxShows(shown.Box("imgAll"), kFirstPicture, percent);
         const int previewHeight = PicturePreviews::kPreviewBox.height() * percent / 100;
-        QVERIFY(shown.Selector("comAll")->PopupList()->sizeHintForRow(0) >= previewHeight);
+        EntrySelector* selector = shown.Selector("comAll");
+        QAbstractItemView* popupList = selector->PopupList();
+        QVERIFY(popupList->sizeHintForRow(0) >= previewHeight);
+        // The style's measures grow with the rest, as the style grows them
+        // for a screen of that many more dots per inch: the scroll bars, the
+        // popup's too, and a selector's arrow area. At 100 % they are the
+        // style's own.
+        const auto inProportion = [percent](int plain) { return int(plain * percent / 100.0); };
+        const int plainScrollBar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        QCOMPARE(list->verticalScrollBar()->sizeHint().width(), inProportion(plainScrollBar));
+        QCOMPARE(popupList->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+        QCOMPARE(popupList->verticalScrollBar()->sizeHint().width(), inProportion(plainScrollBar));
+        QStyleOptionComboBox arrowOption;
+        arrowOption.initFrom(selector);
+        const auto arrowWidth = [&](const QStyle* style) {
+            return style->subControlRect(QStyle::CC_ComboBox, &arrowOption, QStyle::SC_ComboBoxArrow, selector).width();
+        };
+        QCOMPARE(arrowWidth(selector->style()), inProportion(arrowWidth(QApplication::style())));
         // Nothing is cut, and the list still has the focus and shows its
         // selected entry.
         for (const char* name : {"cmdShuffle", "comAll", "comBack"}) {

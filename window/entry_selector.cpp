@@ -10,6 +10,7 @@
 
 #include "accessible_line.h"
 #include "selection_index.h"
+#include "zoomed_style.h"
 
 namespace tolvane {
 
@@ -21,6 +22,8 @@ namespace {
 // maxVisibleItems entries and scrolls.
 class ListPopupStyle final : public QProxyStyle {
 public:
+    explicit ListPopupStyle(QStyle* base) : QProxyStyle(base) {}
+
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ComboBox_Popup)
@@ -152,14 +155,55 @@ void EntrySelector::SetEntryPainter(QAbstractItemDelegate* painter) {
 QAbstractItemView* EntrySelector::PopupList() {
     if (!popupReady_) {
         popupReady_ = true;
-        auto* style = new ListPopupStyle;
-        style->setParent(this);
-        setStyle(style);
+        UseStyle();
         if (entryPainter_ != nullptr)
             setItemDelegate(entryPainter_);
+        // Where the style opens popups as menus, Qt makes the popup's list
+        // without a scroll bar; a font change (the window's zoom) can have
+        // made it so before this style came.
+        view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         MarkInPopup(currentIndex());
     }
     return view();
+}
+
+// From one zoom to another the style stays, its zoom changed. The popup
+// gets its own style and entry painter only when it is first used, zoomed
+// or not: until then Qt lays out its entries, on every change of font, as
+// it does those of a menu, at less cost.
+void EntrySelector::SetZoom(double zoom) {
+    const bool wasZoomed = zoom_ != 1;
+    zoom_ = zoom;
+    if (wasZoomed && zoom != 1)
+        zoomed_->SetZoom(zoom);
+    else if (style_ != nullptr || zoom != 1)
+        UseStyle();
+}
+
+void EntrySelector::FollowApplicationStyle() {
+    if (style_ != nullptr)
+        UseStyle();
+}
+
+// A new style on the application's style as it is now: zoomed while the
+// window is, the popup's as a list once it is ready. The popup's list and
+// its scroll bar take the zoom as well. Unzoomed and never opened, the
+// selector and its popup take the application's style itself, as before
+// the first zoom.
+void EntrySelector::UseStyle() {
+    zoomed_ = zoom_ == 1 ? nullptr : new ZoomedStyle(zoom_);
+    QStyle* style = zoomed_;
+    if (popupReady_)
+        style = new ListPopupStyle(zoomed_ != nullptr ? zoomed_ : ApplicationStyleCopy());
+    if (style != nullptr)
+        style->setParent(this);
+    setStyle(style);
+    if (popupReady_) {
+        QAbstractItemView* list = view();
+        for (QWidget* part : {static_cast<QWidget*>(list->verticalScrollBar()), static_cast<QWidget*>(list)})
+            part->setStyle(zoomed_ != nullptr ? style : nullptr);
+    }
+    delete std::exchange(style_, style);
 }
 
 // The popup's list marks the chosen entry even while closed, which is where

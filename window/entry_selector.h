@@ -6,6 +6,8 @@
 
 namespace tolvane {
 
+class ZoomedStyle;
+
 // A drop-down selector over text entries that the user chooses from but
 // cannot type into. Entries count from 0; -1 means no entry is selected.
 // Unlike a bare QComboBox, adding the first entry does not select it, even
@@ -40,6 +42,13 @@ public:
     // the selected one marked. Use it rather than view().
     QAbstractItemView* PopupList();
 
+    // Grows the selector's own measures and its arrow, and its popup's,
+    // by `zoom` (1: the application's style as it is), from its next change
+    // of font on (which a zoom brings), or at once from or to 1.
+    void SetZoom(double zoom);
+    // Takes the application's new style, at the zoom as it is.
+    void FollowApplicationStyle();
+
     void showPopup() override;
 
 signals:
@@ -49,10 +58,14 @@ private:
     void CheckEntry(int index) const;
 
     void MarkInPopup(int index);
+    void UseStyle();
 
     bool addingToNoSelection_ = false;  // while Qt adds entries to a selector with none selected
     bool popupReady_ = false;
     QAbstractItemDelegate* entryPainter_ = nullptr;
+    double zoom_ = 1;
+    QStyle* style_ = nullptr;  // its own, once its popup is ready or it is zoomed
+    ZoomedStyle* zoomed_ = nullptr;  // what style_ stands on while zoomed
 };
 
 }  // namespace tolvane

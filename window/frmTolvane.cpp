@@ -28,6 +28,7 @@
 #include "window/program_identity.h"
 #include "window_layout.h"
 #include "zoom_steps.h"
+#include "zoomed_style.h"
 
 namespace tolvane {
 
@@ -86,14 +87,18 @@ frmTolvane::frmTolvane(std::unique_ptr<RandomSource> random, HandlerFailure fail
 bool frmTolvane::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::ApplicationFontChange && zoom_ != kUnzoomed)
-        FitToFont();
+        RefitToFont();
     return handled;
 }
 
+// A change of the application's style reaches only controls without a
+// style of their own; those that have one take it on again.
 void frmTolvane::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange && !applyingFont_ && zoom_ == kUnzoomed)
-        FitToFont();
+        RefitToFont();
+    else if (event->type() == QEvent::StyleChange)
+        FollowApplicationStyle();
 }
 
 // Ctrl with the wheel zooms wherever the pointer is over the window: the
@@ -155,17 +160,35 @@ double frmTolvane::LayoutScale() const {
 }
 
 // The layout grows for the desktop's font as measured with the controls at
-// that font, and the zoom grows all of it, that growth too, in proportion.
+// that font and in their own style, and the zoom grows all of it, that
+// growth too, in proportion.
 void frmTolvane::FitToFont() {
     if (zoom_ == kUnzoomed) {
         fontScale_ = LayoutScale();
     } else {
         const QScopedValueRollback applying(applyingFont_, true);
-        setFont(QFont());
-        fontScale_ = LayoutScale();
+        {
+            const QScopedValueRollback unzoomed(zoom_, kUnzoomed);
+            UseZoomedStyle();
+            setFont(QFont());
+            fontScale_ = LayoutScale();
+        }
+        UseZoomedStyle();
         setFont(ZoomedFont());
     }
     PlaceControls();
+}
+
+// The list, grown and shrunk back, may have scrolled its selected entry
+// out of sight.
+void frmTolvane::RefitToFont() {
+    FitToFont();
+    KeepSelectionInSight();
+}
+
+void frmTolvane::KeepSelectionInSight() {
+    if (const int selected = lstDeck->SelectedIndex(); selected >= 0)
+        lstDeck->scrollToItem(lstDeck->item(selected));
 }
 
 void frmTolvane::PlaceControls() {
@@ -324,6 +347,7 @@ void frmTolvane::ZoomTo(int percent) {
     if (percent == zoom_)
         return;
     zoom_ = percent;
+    UseZoomedStyle();  // before the font, which has the controls measured again
     {
         const QScopedValueRollback applying(applyingFont_, true);
         setFont(zoom_ == kUnzoomed ? QFont() : ZoomedFont());
@@ -334,11 +358,47 @@ void frmTolvane::ZoomTo(int percent) {
         previews->SetZoom(ZoomFactor(zoom_));
     PlaceControls();
     KeepOnScreen();
-    if (const int selected = lstDeck->SelectedIndex(); selected >= 0)
-        lstDeck->scrollToItem(lstDeck->item(selected));
+    KeepSelectionInSight();
     const QString program = QString::fromLatin1(kProgramName);
     setWindowTitle(zoom_ == kUnzoomed ? program : QStringLiteral("%1 (%2)").arg(program, ZoomText(zoom_)));
     spoken_->Tell(QStringLiteral("Zoom %1").arg(ZoomText(zoom_)));
+}
+
+// Zoomed, the list, its scroll bars and Shuffle take a style grown by the
+// zoom, as the selectors do; at 100 % the application's style again, as
+// before the first zoom. From one zoom to another the style stays, its
+// zoom changed: the controls measure again at the font that comes with it.
+void frmTolvane::UseZoomedStyle() {
+    for (EntrySelector* selector : {comAll, comBack})
+        selector->SetZoom(ZoomFactor(zoom_));
+    if (zoom_ != kUnzoomed && zoomedStyle_ != nullptr)
+        zoomedStyle_->SetZoom(ZoomFactor(zoom_));
+    else
+        RestyleForZoom();
+}
+
+// The application's style itself changed: the styles made on the old one
+// are made anew.
+void frmTolvane::FollowApplicationStyle() {
+    for (EntrySelector* selector : {comAll, comBack})
+        selector->FollowApplicationStyle();
+    if (zoomedStyle_ != nullptr)
+        RestyleForZoom();
+}
+
+void frmTolvane::RestyleForZoom() {
+    if (zoom_ == kUnzoomed && zoomedStyle_ == nullptr)
+        return;
+    ZoomedStyle* style = nullptr;
+    if (zoom_ != kUnzoomed) {
+        style = new ZoomedStyle(ZoomFactor(zoom_));
+        style->setParent(this);
+    }
+    // The scroll bars first: the list lays them out when its own style changes.
+    for (QWidget* control : std::initializer_list<QWidget*>{lstDeck->verticalScrollBar(),
+                                                            lstDeck->horizontalScrollBar(), lstDeck, cmdShuffle})
+        control->setStyle(style);
+    delete std::exchange(zoomedStyle_, style);
 }
 
 // The window at that zoom, its frame too once it has one, within the room

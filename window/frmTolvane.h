@@ -19,6 +19,7 @@ class ImageBox;
 class PictureFolder;
 class PicturePreviews;
 class SpokenNotice;
+class ZoomedStyle;
 
 // The program's one window. It lists the deck by card name and shows the
 // selected card's face; Shuffle reshuffles the deck with `random`; two
@@ -54,6 +55,8 @@ private:
     void CreateControls();
     double LayoutScale() const;
     void FitToFont();
+    void RefitToFont();
+    void KeepSelectionInSight();
     void PlaceControls();
     QSize ClientSize(int zoomPercent) const;
     void KeepOnScreen();
@@ -77,6 +80,9 @@ private:
     void ZoomReset();
     void ZoomTo(int percent);
     bool FitsOnScreen(int zoomPercent) const;
+    void UseZoomedStyle();
+    void FollowApplicationStyle();
+    void RestyleForZoom();
     QFont ZoomedFont() const;
     void CopyFocusedPicture();
 
@@ -100,6 +106,7 @@ private:
     ImageBox* imgBack = nullptr;
     std::array<PicturePreviews*, 2> previews_{};  // the two selectors' popups
     SpokenNotice* spoken_ = nullptr;
+    ZoomedStyle* zoomedStyle_ = nullptr;  // the list's and Shuffle's while zoomed
 };
 
 }  // namespace tolvane

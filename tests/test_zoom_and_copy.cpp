@@ -230,7 +230,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), list);
         QCOMPARE(list->SelectedIndex(), 51);
         QVERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(51, 0))));
-
     }
 
     // Ctrl+C copies the picture the focus is on; a box's own Copy its picture.

@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "picture_previews.h"
+#include "picture_transfer.h"
 #include "pictures/picture_catalogue.h"
 #include "spoken_notice.h"
 #include "window_fixture.h"
@@ -270,14 +271,14 @@ private slots:
         CheckClipboardHolds(shown.window, picture, percent);
     }
 
-    // Dragged past the drag distance, the back's box hands over the picture
-    // as the window shows it, and a file of it when the target asks; the
-    // file goes with the window. Offscreen, Qt ends a drag as soon as it
+    // Dragged past the drag distance, the card's box hands over the picture
+    // as the window shows it, and a file of it when the target asks, named
+    // as the window names the picture; the file goes with the window. Offscreen, Qt ends a drag as soon as it
     // starts, and the drag is deleted later: its data can be read after.
     void dragCarriesThePictureAndItsFile() {
         std::optional<Shown> shown(std::in_place);
         QTest::keySequence(&shown->window, QKeySequence::ZoomIn);
-        ImageBox* box = shown->Box("imgBack");
+        ImageBox* box = shown->Box("imgCard");
         const QPoint pressedAt(10, 10);
         const QPoint movedTo = pressedAt + QPoint(QApplication::startDragDistance() - 1, 0);
         QTest::mousePress(box, Qt::LeftButton, {}, pressedAt);
@@ -288,13 +289,14 @@ private slots:
         const auto* drag = box->findChild<QDrag*>();
         QVERIFY(drag != nullptr);
         const QMimeData* data = drag->mimeData();
-        const QImage expected = Expected(*box, kFirstBack, 125);
+        const QImage expected = Expected(*box, kFirstCard, 125);
         QCOMPARE(qvariant_cast<QImage>(data->imageData()), expected);
-        QCOMPARE(data->text(), PictureSubject(kFirstBack));
+        QCOMPARE(data->text(), PictureSubject(kFirstCard));
         QCOMPARE(data->urls().size(), 1);
         QCOMPARE(data->data("text/uri-list"), data->urls().first().toEncoded() + "\r\n");
         const QString file = data->urls().first().toLocalFile();
-        QCOMPARE(QFileInfo(file).fileName(), QString("53-fine-black-dot-pattern-on-white.png"));
+        QCOMPARE(QFileInfo(file).fileName(), QString("a-of-clubs.png"));
+        QCOMPARE(PictureFileName(54), QString("54-sky-with-clouds.png"));
         QCOMPARE(Pixels(QImage(file)), Pixels(expected));
         QCOMPARE(QApplication::focusWidget(), shown->List());
         shown.reset();

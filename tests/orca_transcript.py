@@ -166,6 +166,9 @@ def walk(transcript):
     second, third = map(re.escape, moved.groups()) if moved else (CARD, CARD)
     t.step("Tab round to the list", ["Tab"] * 4, rf"Deck.*list.*{third}")
     t.step("Down in the list", ["Down"], rf"^(?!.*(?:{second}|{third})).*{CARD}")
+    # The zoom is told as it changes; focus and entry stay.
+    t.step("Ctrl+Plus in the list", ["ctrl+plus"], r"^notification Zoom 125 %\W*$")
+    t.step("Ctrl+0", ["ctrl+0"], r"^notification Zoom 100 %\W*$")
     # Flat review, line by line from the top down to Shuffle, the lowest:
     # each picture says what it shows, never only the box's name.
     t.step("flat review, to the top", ["KP_Subtract", "Insert+KP_Home"], r"flat review")
